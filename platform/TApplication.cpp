@@ -82,7 +82,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
         } else {
             HandleException(receiver);
         }
-        return false;
+        return true;
     }
 }
 
