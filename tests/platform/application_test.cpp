@@ -39,12 +39,6 @@ protected:
     std::unique_ptr<TApplication> app;
 };
 
-TEST_F(ApplicationTest, IsTheGlobalApplicationWhileItLives) {
-    EXPECT_EQ(Application, app.get());
-    app.reset();
-    EXPECT_EQ(Application, nullptr);
-}
-
 struct Recorded : QWidget {
     static inline Recorded** reference = nullptr;
     static inline bool heldItself = false;
@@ -153,25 +147,6 @@ TEST_F(ApplicationTest, HandleExceptionShowsEachKindInTheTitledStopBox) {
     EXPECT_EQ(unknown[0].text, "");
 
     EXPECT_TRUE(handled(*app, EAbort("quiet")).empty());
-}
-
-TEST_F(ApplicationTest, AnExceptionLeavingAnEventIsShownAndTheLoopGoesOn) {
-    QWidget* form = nullptr;
-    app->CreateForm(form);
-    ModalBoxes boxes;
-    int after = 0;
-    whenNoBoxIsOpen([] { throw EAbort("dropped"); });
-    whenNoBoxIsOpen([] { throw Exception("First"); });
-    whenNoBoxIsOpen([] { throw std::out_of_range("Second"); });
-    whenNoBoxIsOpen([&] {
-        ++after;
-        form->close();
-    });
-    app->Run();
-    EXPECT_EQ(after, 1);
-    ASSERT_EQ(boxes.seen.size(), 2u);
-    EXPECT_EQ(boxes.seen[0].text, "First.");
-    EXPECT_EQ(boxes.seen[1].text, "Second");
 }
 
 TEST_F(ApplicationTest, AFailureWhileTheMainFormIsFirstShownReachesTheCallerOfRun) {
