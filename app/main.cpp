@@ -1,10 +1,8 @@
-#include <cstdio>
+#include <QWidget>
 
-#include "form/Unit1.h"
+#include "app/startup.h"
 
-int main() {
-    Unit1::Initialize();
-    std::puts("Kestrum 1.2: the digest engine is built and tested; the window is not built yet.");
-    Unit1::Finalize();
-    return 0;
-}
+// Stands in for the main window until it lands.
+QWidget* Form1 = nullptr;
+
+int main(int, char** argv) { return app::RunProgram(argv[0], Form1); }

@@ -8,7 +8,7 @@ packages=(
     libcrypto++-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
-    xvfb
+    xvfb x11-utils
     binutils-mingw-w64-i686
     rhash python3
 )

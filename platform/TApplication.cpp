@@ -1,0 +1,109 @@
+#include "platform/TApplication.h"
+
+#include <exception>
+#include <utility>
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QIcon>
+#include <QMessageBox>
+#include <QMouseEvent>
+
+#include "platform/Exception.h"
+
+TApplication* Application = nullptr;
+
+QString ExceptionText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // Closing the main form ends the loop, whatever other windows are open.
+    setQuitOnLastWindowClosed(false);
+    // The program's icon, when the executable carries one, is every window's.
+    const QString icon = QStringLiteral(":/MAINICON");
+    if (QFile::exists(icon))
+        setWindowIcon(QIcon(icon));
+    Application = this;
+}
+
+TApplication::~TApplication() {
+    DestroyComponents();
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::adopt(QWidget* form) {
+    components_.emplace_back(form);
+    if (!mainForm_)
+        mainForm_ = form;
+}
+
+void TApplication::DestroyComponents() {
+    while (!components_.empty()) {
+        delete components_.back().data();
+        components_.pop_back();
+    }
+}
+
+void TApplication::rethrowDeferred() {
+    if (deferred_)
+        std::rethrow_exception(std::exchange(deferred_, nullptr));
+}
+
+void TApplication::Run() {
+    if (!mainForm_)
+        return;
+    startingUp_ = true;
+    mainForm_->show();
+    startingUp_ = false;
+    rethrowDeferred();
+    exec();
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress && receiver->isWidgetType() && OnMousePress)
+            OnMousePress(static_cast<QWidget*>(receiver), *static_cast<QMouseEvent*>(event));
+
+        const bool handled = QApplication::notify(receiver, event);
+
+        if (type == QEvent::Close && event->isAccepted() && mainForm_ && receiver == mainForm_)
+            quit();
+        return handled;
+    } catch (...) {
+        // Qt cannot carry an exception through its own frames: it ends here.
+        if (startingUp_) {
+            if (!deferred_)
+                deferred_ = std::current_exception();
+        } else {
+            HandleException(receiver);
+        }
+        return true;
+    }
+}
+
+void TApplication::HandleException(QObject*) {
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    try {
+        throw;
+    } catch (const EAbort&) {
+    } catch (const Exception& e) {
+        ShowException(e);
+    } catch (const std::exception& e) {
+        showBox(QString::fromUtf8(e.what()));
+    } catch (...) {
+        showBox(QString());
+    }
+}
+
+void TApplication::ShowException(const Exception& e) { showBox(ExceptionText(e.Message)); }
+
+void TApplication::showBox(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, Title, text, QMessageBox::Ok, activeWindow());
+    box.exec();
+}

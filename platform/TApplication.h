@@ -1,0 +1,100 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <new>
+#include <type_traits>
+#include <vector>
+
+#include <QApplication>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class Exception;
+class QMouseEvent;
+
+// The one application object: title, forms it owns, the message loop and the exception boxes.
+class TApplication : public QApplication {
+    Q_OBJECT
+public:
+    TApplication(int& argc, char** argv);
+    ~TApplication() override;
+
+    // Nothing to prepare: Qt needs no per-thread COM start-up.
+    void Initialize() {}
+
+    // Caption of the exception boxes. Kept here, not in applicationDisplayName,
+    // which X11 would append to every window's caption.
+    QString Title;
+
+    // Linux gives every top-level window its own taskbar entry; the flag is only kept.
+    bool MainFormOnTaskBar = false;
+
+    // The reference holds the object before its constructor runs, and is null again when
+    // construction throws. The first form made here becomes the main form.
+    template <class Form>
+    void CreateForm(Form*& reference);
+
+    QWidget* MainForm() const { return mainForm_; }
+
+    // Shows the main form and runs the loop until the main form closes.
+    void Run();
+
+    // The loop's handler for the exception in flight (call it from a catch block).
+    void HandleException(QObject* sender);
+    void ShowException(const Exception& e);
+
+    // Destroys the forms this object owns, newest first.
+    void DestroyComponents();
+
+    // Called for every mouse press on a widget before Qt moves the focus for it: the place
+    // for a control's notice of a press that activates it.
+    std::function<void(QWidget* target, QMouseEvent& event)> OnMousePress;
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    void adopt(QWidget* form);
+    void rethrowDeferred();
+    void showBox(const QString& text);
+
+    QPointer<QWidget> mainForm_;
+    std::vector<QPointer<QWidget>> components_;
+    // While forms are built or first shown, an exception from an event is held here and
+    // thrown on from CreateForm or Run, so start-up failures reach the caller.
+    bool startingUp_ = false;
+    std::exception_ptr deferred_;
+};
+
+// The class library's single application object; null when none exists.
+extern TApplication* Application;
+
+// The text ShowException gives a message: a "." is added when the last character sorts
+// above ".", so letters, digits and "?" get one and ".", "!", ",", "-", a blank do not.
+QString ExceptionText(const QString& message);
+
+template <class Form>
+void TApplication::CreateForm(Form*& reference) {
+    static_assert(std::is_base_of_v<QWidget, Form>, "a form is a widget");
+    void* memory = ::operator new(sizeof(Form));
+    reference = static_cast<Form*>(memory);
+    startingUp_ = true;
+    try {
+        new (memory) Form();
+    } catch (...) {
+        startingUp_ = false;
+        reference = nullptr;
+        ::operator delete(memory);
+        throw;
+    }
+    startingUp_ = false;
+    adopt(reference);
+    try {
+        rethrowDeferred();
+    } catch (...) {
+        delete reference;
+        reference = nullptr;
+        throw;
+    }
+}

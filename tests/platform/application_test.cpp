@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "platform/Exception.h"
+#include "platform/TApplication.h"
+#include "tests/platform/modal_boxes.h"
+
+namespace {
+
+TEST(ExceptionText, AddsAFullStopOnlyAfterACharacterThatSortsAboveIt) {
+    EXPECT_EQ(ExceptionText("Resource TForm1 not found"), "Resource TForm1 not found.");
+    EXPECT_EQ(ExceptionText("Error 42"), "Error 42.");
+    EXPECT_EQ(ExceptionText("Why?"), "Why?.");
+    EXPECT_EQ(ExceptionText(QString::fromUtf8("Файл")), QString::fromUtf8("Файл."));
+    EXPECT_EQ(ExceptionText("/"), "/.");
+    for (const char* unchanged : {"Done.", "Stop!", "a,", "a-", "trailing ", ""})
+        EXPECT_EQ(ExceptionText(unchanged), unchanged) << unchanged;
+}
+
+class ApplicationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<TApplication>(argc, argv);
+        app->Title = "Title";
+    }
+    void TearDown() override { app.reset(); }
+
+    int argc = 1;
+    char name[8] = "tests";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<TApplication> app;
+};
+
+struct Recorded : QWidget {
+    static inline Recorded** reference = nullptr;
+    static inline bool heldItself = false;
+    static inline bool fail = false;
+    Recorded() {
+        heldItself = (*reference == this);
+        if (fail)
+            throw Exception("Cannot build");
+    }
+};
+
+TEST_F(ApplicationTest, CreateFormHoldsTheFormInTheReferenceBeforeItsConstructorRuns) {
+    Recorded* form = nullptr;
+    Recorded::reference = &form;
+    Recorded::fail = false;
+    app->CreateForm(form);
+    EXPECT_TRUE(Recorded::heldItself);
+    EXPECT_EQ(app->MainForm(), form);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(ApplicationTest, CreateFormLeavesTheReferenceNullWhenConstructionThrows) {
+    Recorded* form = nullptr;
+    Recorded::reference = &form;
+    Recorded::fail = true;
+    EXPECT_THROW(app->CreateForm(form), Exception);
+    EXPECT_TRUE(Recorded::heldItself);
+    EXPECT_EQ(form, nullptr);
+    EXPECT_EQ(app->MainForm(), nullptr);
+}
+
+TEST_F(ApplicationTest, RunWithoutAMainFormReturnsAtOnce) {
+    app->Run();
+    SUCCEED();
+}
+
+TEST_F(ApplicationTest, OnlyClosingTheMainFormEndsTheLoopAndTheFormsLiveOnUntilDestroyed) {
+    QWidget* main = nullptr;
+    QWidget* second = nullptr;
+    app->CreateForm(main);
+    app->CreateForm(second);
+    ASSERT_EQ(app->MainForm(), main);
+    QPointer<QWidget> watchMain(main), watchSecond(second);
+
+    bool loopWentOn = false;
+    QTimer::singleShot(0, [&] {
+        second->show();
+        second->close();
+        QTimer::singleShot(0, [&] {
+            loopWentOn = true;
+            main->close();
+        });
+    });
+    app->Run();
+    EXPECT_TRUE(loopWentOn);
+    EXPECT_TRUE(watchMain && watchSecond);
+    app->DestroyComponents();
+    EXPECT_FALSE(watchMain || watchSecond);
+}
+
+TEST_F(ApplicationTest, AnObjectingMainFormKeepsTheLoopRunning) {
+    struct Objecting : QWidget {
+        int refused = 0;
+        void closeEvent(QCloseEvent* e) override {
+            if (refused++ == 0)
+                e->ignore();
+        }
+    };
+    Objecting* form = nullptr;
+    app->CreateForm(form);
+    QTimer::singleShot(0, [&] {
+        form->close();
+        QTimer::singleShot(0, [&] { form->close(); });
+    });
+    app->Run();
+    EXPECT_EQ(form->refused, 2);
+}
+
+// The loop's handler, as a catch block in the loop calls it.
+template <class E>
+std::vector<ModalBoxes::Box> handled(TApplication& app, E thrown) {
+    ModalBoxes boxes;
+    try {
+        throw thrown;
+    } catch (...) {
+        app.HandleException(nullptr);
+    }
+    return boxes.seen;
+}
+
+TEST_F(ApplicationTest, HandleExceptionShowsEachKindInTheTitledStopBox) {
+    auto library = handled(*app, Exception("Cannot open"));
+    ASSERT_EQ(library.size(), 1u);
+    EXPECT_EQ(library[0].title, "Title");
+    EXPECT_EQ(library[0].text, "Cannot open.");
+    EXPECT_EQ(library[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(library[0].buttons, QMessageBox::Ok);
+
+    auto foreign = handled(*app, std::runtime_error("StreamTransformationFilter: invalid"));
+    ASSERT_EQ(foreign.size(), 1u);
+    EXPECT_EQ(foreign[0].text, "StreamTransformationFilter: invalid");
+    EXPECT_EQ(foreign[0].title, "Title");
+
+    auto unknown = handled(*app, 7);
+    ASSERT_EQ(unknown.size(), 1u);
+    EXPECT_EQ(unknown[0].text, "");
+
+    EXPECT_TRUE(handled(*app, EAbort("quiet")).empty());
+}
+
+TEST_F(ApplicationTest, AFailureWhileTheMainFormIsFirstShownReachesTheCallerOfRun) {
+    struct FailsToShow : QWidget {
+        void showEvent(QShowEvent*) override { throw Exception("Cannot show"); }
+    };
+    FailsToShow* form = nullptr;
+    app->CreateForm(form);
+    ModalBoxes boxes;
+    try {
+        app->Run();
+        ADD_FAILURE() << "Run entered the loop";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message, "Cannot show");
+    }
+    EXPECT_TRUE(boxes.seen.empty());
+}
+
+TEST_F(ApplicationTest, TheMousePressHookRunsBeforeThePressMovesTheFocus) {
+    QWidget* form = nullptr;
+    app->CreateForm(form);
+    auto* layout = new QVBoxLayout(form);
+    auto* first = new QLineEdit(form);
+    auto* second = new QLineEdit(form);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    first->setFocus();
+
+    QWidget* target = nullptr;
+    QWidget* focusAtPress = nullptr;
+    app->OnMousePress = [&](QWidget* w, QMouseEvent&) {
+        target = w;
+        focusAtPress = QApplication::focusWidget();
+    };
+    QTest::mouseClick(second, Qt::LeftButton);
+    EXPECT_EQ(target, second);
+    EXPECT_EQ(focusAtPress, first);
+    EXPECT_EQ(QApplication::focusWidget(), second);
+}
+
+} // namespace
