@@ -49,7 +49,7 @@ void showResults(ComputeWindow& window, HashSet& hashes, std::string& crcText,
 
 } // namespace
 
-void Compute(ComputeWindow& window, const HashSet::Maker& make) {
+void Compute(ComputeWindow& window, const HashSet::Maker& make, const FileOpener& open) {
     HashSet hashes(make);
     std::string crcText;
     std::string crcShown;
@@ -58,9 +58,9 @@ void Compute(ComputeWindow& window, const HashSet::Maker& make) {
     if (window.TextInputChecked())
         feedText(window, hashes, input);
 
-    if (window.FileInputChecked()) {
-        // The file gate and the file feed join here.
-    }
+    // A refused name or a failed read has been told; no digest is shown then.
+    if (window.FileInputChecked() && !FeedFile(window, hashes, open))
+        return;
 
     showResults(window, hashes, crcText, crcShown);
 }
