@@ -10,7 +10,8 @@ TButton::TButton(QWidget* parent) : QPushButton(parent) {
 void TButton::keyPressEvent(QKeyEvent* event) {
     // Outside a dialog QPushButton ignores Enter.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat()) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && !event->isAutoRepeat()) {
         click();
         return;
     }
