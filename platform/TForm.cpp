@@ -1,5 +1,6 @@
 #include "platform/TForm.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
@@ -31,4 +32,13 @@ void TForm::showEvent(QShowEvent* event) {
         frame.moveCenter(desktop.center());
         move(frame.topLeft());
     }
+}
+
+void TForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The size constraints hold when maximised too; not every window system honours them.
+    const Qt::WindowStates grown = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & grown) &&
+        minimumSize() == maximumSize())
+        setWindowState(windowState() & ~grown);
 }
