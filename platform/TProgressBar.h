@@ -12,7 +12,7 @@ public:
 
     int Min() const { return minimum(); }
     int Max() const { return maximum(); }
-    int Position() const { return value(); }
+    int Position() const { return position_; }
     int Step() const { return step_; }
 
     void SetMin(int value) { setParams(value, maximum()); }
@@ -26,5 +26,7 @@ public:
 private:
     void setParams(int newMin, int newMax);
 
+    // The bar draws `value()`, which follows position_ once the difference is worth a pixel.
+    int position_ = 0;
     int step_ = 10;
 };

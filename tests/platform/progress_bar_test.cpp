@@ -133,6 +133,12 @@ private slots:
             bar->StepIt();
         QCOMPARE(bar->Position(), 1000);
         QCOMPARE(counter.paints, 0);
+
+        // A step worth several pixels shows at once.
+        bar->SetStep(1'000'000);
+        bar->StepIt();
+        QVERIFY(counter.paints >= 1);
+        QCOMPARE(bar->value(), 1'001'000);
     }
 
     void aNewRangeIsPaintedAtOnce() {
