@@ -25,3 +25,8 @@ class QFocusEvent;
 // True when the focus comes from another control of the window; the window's own
 // activation and a closing popup give the focus back without entering anything.
 bool IsFocusEntry(const QFocusEvent& event);
+
+class QAbstractButton;
+
+// A check box or radio button lays its caption out as the platform does: 4 pixels right of the box.
+void UseBoxCaptionSpacing(QAbstractButton& button);

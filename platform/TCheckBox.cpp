@@ -2,7 +2,7 @@
 
 #include <QFocusEvent>
 
-TCheckBox::TCheckBox(QWidget* parent) : QCheckBox(parent) {}
+TCheckBox::TCheckBox(QWidget* parent) : QCheckBox(parent) { UseBoxCaptionSpacing(*this); }
 
 void TCheckBox::focusInEvent(QFocusEvent* event) {
     QCheckBox::focusInEvent(event);

@@ -5,7 +5,22 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace {
+
+// Where Tahoma is missing, a face as narrow as Tahoma, with Cyrillic glyphs: the captions are
+// measured for its widths.
+void substituteTahoma() {
+    static const bool done = [] {
+        QFont::insertSubstitution("Tahoma", "DejaVu Sans Condensed");
+        return true;
+    }();
+    (void)done;
+}
+
+} // namespace
+
 TForm::TForm(QWidget* parent) : QWidget(parent) {
+    substituteTahoma();
     setAutoFillBackground(true);
     PaintColor(*this, QPalette::Window, color_);
 }

@@ -12,6 +12,7 @@ void followCheck(QRadioButton& button, bool checked) {
 } // namespace
 
 TRadioButton::TRadioButton(QWidget* parent) : QRadioButton(parent) {
+    UseBoxCaptionSpacing(*this);
     followCheck(*this, isChecked());
     connect(this, &QAbstractButton::toggled, this, [this](bool on) { followCheck(*this, on); });
 }

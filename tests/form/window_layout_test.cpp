@@ -1,5 +1,6 @@
 #include <QFontMetrics>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "digest/algorithms.h"
@@ -147,6 +148,12 @@ private slots:
             QCOMPARE(box->geometry(), QRect(301, r.boxTop, r.boxWidth, r.boxHeight));
             QCOMPARE(box->text(), QString(r.caption));
             QCOMPARE(box->layoutDirection(), Qt::LeftToRight);
+            // The whole caption shows.
+            QStyleOptionButton option;
+            option.initFrom(box);
+            option.text = box->text();
+            const QRect room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+            QVERIFY2(room.width() >= box->fontMetrics().horizontalAdvance(box->text()), r.caption);
 
             QVERIFY(edit->isReadOnly());
             QVERIFY(!edit->HideSelection());
