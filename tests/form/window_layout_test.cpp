@@ -119,6 +119,17 @@ private slots:
         QVERIFY((Form1->frameGeometry().center() - desktop.center()).manhattanLength() <= 2);
     }
 
+    void everyBindingConnects() {
+        // A binding whose signal or slot does not exist is only a runtime warning from Qt.
+        static QStringList warnings;
+        warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+        TForm1 another;
+        qInstallMessageHandler(previous);
+        QCOMPARE(warnings, QStringList());
+    }
+
     void theSizeCannotChange() {
         Form1->resize(500, 700);
         QCOMPARE(Form1->size(), QSize(395, 576));
