@@ -1,8 +1,4 @@
-#include <QWidget>
-
 #include "app/startup.h"
-
-// Stands in for the main window until it lands.
-QWidget* Form1 = nullptr;
+#include "form/Unit1.h"
 
 int main(int, char** argv) { return app::RunProgram(argv[0], Form1); }

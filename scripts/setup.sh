@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools
     libcrypto++-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra
     xvfb x11-utils
     binutils-mingw-w64-i686
     rhash python3

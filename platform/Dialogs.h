@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFlags>
+#include <QString>
+
+// The message box of the class library, as far as this program uses it.
+enum TMsgDlgType { mtError };
+enum TMsgDlgBtn { mbOK = 0x4 };
+using TMsgDlgButtons = QFlags<TMsgDlgBtn>;
+
+constexpr int mrOk = 1;
+
+// A modal box titled "Error" with the error icon, the text and one OK button, which is both the
+// default and the escape button. Its top-left corner lands at (X, Y); a negative coordinate
+// centres the box on the screen along that axis instead.
+int MessageDlgPos(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx,
+                  int X, int Y);

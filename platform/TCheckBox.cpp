@@ -1,0 +1,11 @@
+#include "platform/TCheckBox.h"
+
+#include <QFocusEvent>
+
+TCheckBox::TCheckBox(QWidget* parent) : QCheckBox(parent) { UseBoxCaptionSpacing(*this); }
+
+void TCheckBox::focusInEvent(QFocusEvent* event) {
+    QCheckBox::focusInEvent(event);
+    if (IsFocusEntry(*event))
+        emit OnEnter(this);
+}

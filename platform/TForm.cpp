@@ -1,0 +1,59 @@
+#include "platform/TForm.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// Where Tahoma is missing, a face as narrow as Tahoma, with Cyrillic glyphs: the captions are
+// measured for its widths.
+void substituteTahoma() {
+    static const bool done = [] {
+        QFont::insertSubstitution("Tahoma", "DejaVu Sans Condensed");
+        return true;
+    }();
+    (void)done;
+}
+
+} // namespace
+
+TForm::TForm(QWidget* parent) : QWidget(parent) {
+    substituteTahoma();
+    setAutoFillBackground(true);
+    PaintColor(*this, QPalette::Window, color_);
+}
+
+void TForm::SetFontHeight(int pixels) {
+    // A positive height is the character cell, internal leading included; Qt's pixel size is
+    // the em alone. Take the largest em whose cell fits, whatever font stands in for the named one.
+    QFont f = font();
+    int em = pixels;
+    do {
+        f.setPixelSize(em);
+    } while (QFontMetrics(f).height() > pixels && --em > 1);
+    setFont(f);
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    if (position_ == poDesktopCenter) {
+        const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveCenter(desktop.center());
+        move(frame.topLeft());
+    }
+}
+
+void TForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The size constraints hold when maximised too; not every window system honours them.
+    const Qt::WindowStates grown = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & grown) &&
+        minimumSize() == maximumSize())
+        setWindowState(windowState() & ~grown);
+}

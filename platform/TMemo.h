@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+
+// Multi-line text field: lines wrap at its width, Enter breaks a line, Tab moves the focus on.
+class TMemo : public QPlainTextEdit {
+    Q_OBJECT
+    Q_PROPERTY(Graphics::TColor Color READ Color WRITE SetColor)
+
+public:
+    explicit TMemo(QWidget* parent = nullptr);
+
+    // Lines are separated by '\n'; wrapping adds no break.
+    QString Text() const { return toPlainText(); }
+    void SetText(const QString& value);
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor value) { SetControlColor(*this, QPalette::Base, color_, value); }
+
+private:
+    TColor color_ = clWindow;
+};

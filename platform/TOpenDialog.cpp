@@ -1,0 +1,20 @@
+#include "platform/TOpenDialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+bool TOpenDialog::Execute() {
+    QFileDialog dialog(QApplication::activeWindow());
+    // A native dialog reports no selection changes.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(fileName_);
+    connect(&dialog, &QFileDialog::currentChanged, this, [this](const QString& path) {
+        fileName_ = path;
+        emit OnSelectionChange(this);
+    });
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    if (confirmed && !dialog.selectedFiles().isEmpty())
+        fileName_ = dialog.selectedFiles().constFirst();
+    return confirmed;
+}

@@ -1,0 +1,23 @@
+#include "platform/TPanel.h"
+
+#include <QPainter>
+
+TPanel::TPanel(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    PaintColor(*this, QPalette::Window, clBtnFace);
+}
+
+void TPanel::SetCaption(const QString& value) {
+    if (value == caption_)
+        return;
+    caption_ = value;
+    update();
+}
+
+void TPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawText(contentsRect(), Qt::AlignCenter, caption_);
+}
