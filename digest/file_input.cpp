@@ -1,5 +1,6 @@
 #include "digest/file_input.h"
 
+#include <stdio_ext.h>
 #include <sys/stat.h>
 
 #include <cstdint>
@@ -95,6 +96,8 @@ bool FeedFile(ComputeWindow& window, HashSet& hashes, const FileOpener& open) {
     std::unique_ptr<char[]> streamBuffer(new char[kStreamBufferSize]);
     FilePtr file = std::move(opened); // declared after the buffer so it is closed first
     std::setvbuf(file.get(), streamBuffer.get(), _IOFBF, kStreamBufferSize);
+    // One thread reads this stream: a lock taken and released for every block is wasted.
+    __fsetlocking(file.get(), FSETLOCKING_BYCALLER);
 
     const ProgressPlan plan = PlanProgress(measure(file.get()));
     prepareBar(window, plan);
@@ -104,8 +107,8 @@ bool FeedFile(ComputeWindow& window, HashSet& hashes, const FileOpener& open) {
     for (;;) {
         const std::size_t count = std::fread(block.get(), 1, kBlockSize, file.get());
         // A failed read would otherwise pass for the end of the file and show the digests of
-        // a part of it as the whole file's.
-        if (std::ferror(file.get())) {
+        // a part of it as the whole file's. Only a short read can have failed.
+        if (count < kBlockSize && std::ferror(file.get())) {
             failed = true;
             break;
         }

@@ -27,7 +27,7 @@ bool FormComputeWindow::TextInputChecked() { return form_.RadioButtonString->isC
 
 bool FormComputeWindow::FileInputChecked() { return form_.RadioButtonFile->isChecked(); }
 
-bool FormComputeWindow::RowChecked(std::size_t row) { return boxes_[row]->isChecked(); }
+bool FormComputeWindow::RowChecked(std::size_t row) { return boxes_[row]->Checked(); }
 
 std::string FormComputeWindow::MemoText() { return ToAnsiText(form_.Memo1->Text()); }
 

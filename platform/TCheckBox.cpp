@@ -2,7 +2,10 @@
 
 #include <QFocusEvent>
 
-TCheckBox::TCheckBox(QWidget* parent) : QCheckBox(parent) { UseBoxCaptionSpacing(*this); }
+TCheckBox::TCheckBox(QWidget* parent) : QCheckBox(parent) {
+    UseBoxCaptionSpacing(*this);
+    connect(this, &QAbstractButton::toggled, this, [this](bool on) { checked_ = on; });
+}
 
 void TCheckBox::focusInEvent(QFocusEvent* event) {
     QCheckBox::focusInEvent(event);

@@ -3,44 +3,67 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <QStyle>
+#include <QStyleFactory>
+
 #include "platform/Exception.h"
 
+namespace {
+
+// The classic look draws a bar in a tenth of the time Fusion's gradients take, and a file run
+// repaints it for every pixel it grows.
+QStyle* classicStyle() {
+    static QStyle* const style = QStyleFactory::create("Windows");
+    return style;
+}
+
+} // namespace
+
 TProgressBar::TProgressBar(QWidget* parent) : QProgressBar(parent) {
+    if (QStyle* style = classicStyle())
+        setStyle(style);
     setTextVisible(false);
-    setRange(0, 100);
-    setValue(0);
+    setRange(min_, max_);
+    setValue(position_);
 }
 
 void TProgressBar::SetPosition(int value) {
-    const int position = std::clamp(value, minimum(), maximum());
+    const int position = std::clamp(value, min_, max_);
     if (position == position_)
         return;
     position_ = position;
     // QProgressBar::setValue repaints at once when the drawn bar changes, but its own test of
     // that is costly; a file run steps once per kilobyte. Ask it only once the difference is
     // worth a pixel of the bar's width, and always at either end.
-    const long long range = static_cast<long long>(maximum()) - minimum();
-    const long long behind = std::abs(static_cast<long long>(position) - this->value());
-    if (behind * width() >= range || position == minimum() || position == maximum())
-        setValue(position);
+    const long long range = static_cast<long long>(max_) - min_;
+    const long long behind = std::abs(static_cast<long long>(position) - drawn_);
+    if (behind * width() >= range || position == min_ || position == max_)
+        draw();
 }
 
 void TProgressBar::StepIt() {
-    const long long next = static_cast<long long>(position_) + step_;
-    SetPosition(static_cast<int>(std::clamp<long long>(next, minimum(), maximum())));
+    SetPosition(static_cast<int>(
+        std::clamp<long long>(static_cast<long long>(position_) + step_, min_, max_)));
+}
+
+void TProgressBar::draw() {
+    drawn_ = position_;
+    setValue(drawn_);
 }
 
 void TProgressBar::setParams(int newMin, int newMax) {
     if (newMin > newMax)
         throw Exception("TProgressBar property out of range");
-    if (newMin == minimum() && newMax == maximum())
+    if (newMin == min_ && newMax == max_)
         return;
     position_ = std::clamp(position_, newMin, newMax);
     // Moved into both ranges first, so QProgressBar does not reset it to "no value".
-    if (position_ >= minimum() && position_ <= maximum())
-        setValue(position_);
-    setRange(newMin, newMax);
-    setValue(position_);
+    if (position_ >= min_ && position_ <= max_)
+        draw();
+    min_ = newMin;
+    max_ = newMax;
+    setRange(min_, max_);
+    draw();
     // A new range redraws the whole bar; the event loop may not run before the next step.
     repaint();
 }

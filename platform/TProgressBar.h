@@ -10,13 +10,13 @@ class TProgressBar : public QProgressBar {
 public:
     explicit TProgressBar(QWidget* parent = nullptr);
 
-    int Min() const { return minimum(); }
-    int Max() const { return maximum(); }
+    int Min() const { return min_; }
+    int Max() const { return max_; }
     int Position() const { return position_; }
     int Step() const { return step_; }
 
-    void SetMin(int value) { setParams(value, maximum()); }
-    void SetMax(int value) { setParams(minimum(), value); }
+    void SetMin(int value) { setParams(value, max_); }
+    void SetMax(int value) { setParams(min_, value); }
     void SetPosition(int value);
     void SetStep(int value) { step_ = value; }
 
@@ -25,8 +25,13 @@ public:
 
 private:
     void setParams(int newMin, int newMax);
+    void draw();
 
-    // The bar draws `value()`, which follows position_ once the difference is worth a pixel.
+    // Kept here rather than asked of QProgressBar: a file run reads them for every kilobyte.
+    int min_ = 0;
+    int max_ = 100;
     int position_ = 0;
     int step_ = 10;
+    // What the bar draws; it follows position_ once the difference is worth a pixel.
+    int drawn_ = 0;
 };

@@ -1,0 +1,67 @@
+#pragma once
+
+// The file both sides of a file benchmark read, and the raw side: the chosen rows' Crypto++
+// objects fed the same file in 1 MiB reads, no window.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <memory>
+#include <utility>
+
+#include "../tests/digest/file_helpers.h"
+#include "raw_limit.h"
+
+namespace bench {
+
+constexpr std::size_t kFileSize = 64u << 20;
+
+inline const std::string& filePath() {
+    static const TempDir dir;
+    static const std::string path = dir.write("bench.bin", PseudoRandomBytes(kFileSize));
+    return path;
+}
+
+using Rows = std::array<bool, digest::kAlgorithmCount>;
+
+inline Rows allBut(int excluded) {
+    Rows r;
+    r.fill(true);
+    if (excluded >= 0)
+        r[static_cast<std::size_t>(excluded)] = false;
+    return r;
+}
+
+inline Rows only(std::size_t row) {
+    Rows r{};
+    r[row] = true;
+    return r;
+}
+
+inline void Raw(benchmark::State& state, Rows rows) {
+    const std::string& path = filePath();
+    std::unique_ptr<CryptoPP::byte[]> buffer(new CryptoPP::byte[1 << 20]);
+    for (auto _ : state) {
+        RawHashes raw(rows);
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        ssize_t n;
+        while ((n = ::read(fd, buffer.get(), 1 << 20)) > 0)
+            raw.update(buffer.get(), static_cast<std::size_t>(n));
+        ::close(fd);
+        raw.finish();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(kFileSize));
+}
+
+using OursFn = void (*)(benchmark::State&, Rows);
+
+inline void registerPair(const std::string& name, Rows rows, int repetitions, OursFn ours) {
+    for (auto [kind, fn] : {std::pair{"Raw/", &Raw}, std::pair{"Ours/", ours}})
+        benchmark::RegisterBenchmark((kind + name).c_str(), fn, rows)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(repetitions)
+            ->ReportAggregatesOnly(true);
+}
+
+} // namespace bench
