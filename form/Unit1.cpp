@@ -22,13 +22,34 @@ void TForm1::Button1Click(TObject* /*Sender*/) {
     digest::Compute(window);
 }
 
-void TForm1::Button2Click(TObject* /*Sender*/) {}
+void TForm1::Button2Click(TObject* /*Sender*/) {
+    // Every run starts with an empty name box; the edit follows the selection while the
+    // dialog is open, so neither the result nor the closing name is wanted.
+    OpenDialog1->SetFileName("");
+    OpenDialog1->Execute();
+}
 
-void TForm1::OpenDialog1Close(TObject* /*Sender*/) {}
+void TForm1::OpenDialog1Close(TObject* /*Sender*/) {
+    EditInputFile->SetText(OpenDialog1->FileName());
+}
 
-void TForm1::MD_OnCheckedFile(TObject* /*Sender*/) {}
+// The mode controls follow the focus, not the check: a press released off the button leaves
+// them showing its mode while the other stays checked. Texts survive, greyed while disabled.
+void TForm1::MD_OnCheckedFile(TObject* /*Sender*/) {
+    Memo1->setEnabled(false);
+    Memo1->SetColor(clBtnFace);
+    EditInputFile->setEnabled(true);
+    EditInputFile->SetColor(clWindow);
+    Button2->setEnabled(true);
+}
 
-void TForm1::MD_OnCheckedString(TObject* /*Sender*/) {}
+void TForm1::MD_OnCheckedString(TObject* /*Sender*/) {
+    Memo1->setEnabled(true);
+    Memo1->SetColor(clWindow);
+    EditInputFile->setEnabled(false);
+    EditInputFile->SetColor(clBtnFace);
+    Button2->setEnabled(false);
+}
 
 void TForm1::Image1Click(TObject* /*Sender*/) {}
 

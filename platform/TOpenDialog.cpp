@@ -10,6 +10,10 @@ bool TOpenDialog::Execute() {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(fileName_);
     connect(&dialog, &QFileDialog::currentChanged, this, [this](const QString& path) {
+        // Moving to another folder clears the current item; that selects nothing, and must
+        // not wipe the name chosen before.
+        if (path.isEmpty())
+            return;
         fileName_ = path;
         emit OnSelectionChange(this);
     });
