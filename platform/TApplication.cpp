@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QSettings>
 #include <QIcon>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -26,6 +27,11 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     const QString icon = QStringLiteral(":/MAINICON");
     if (QFile::exists(icon))
         setWindowIcon(QIcon(icon));
+    // Qt's file dialog keeps its folder history in the user's settings. This program keeps
+    // nothing from one run to the next: settings go where nothing is read or written.
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (auto scope : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, scope, QStringLiteral("/dev/null"));
     Application = this;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -38,6 +39,14 @@ protected:
     char* argv[2] = {name, nullptr};
     std::unique_ptr<TApplication> app;
 };
+
+TEST_F(ApplicationTest, NoSettingIsKeptForTheNextRun) {
+    QSettings dialogs(QSettings::UserScope, "QtProject");
+    dialogs.setValue("FileDialog/lastVisited", "file:///tmp");
+    dialogs.sync();
+    EXPECT_EQ(dialogs.status(), QSettings::AccessError);
+    EXPECT_TRUE(dialogs.fileName().startsWith("/dev/null/")) << dialogs.fileName().toStdString();
+}
 
 struct Recorded : QWidget {
     static inline Recorded** reference = nullptr;
