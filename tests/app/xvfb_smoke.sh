@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Starts the program on a private X server, finds its window by caption, checks the client
 # size and the icon, closes the window as a window manager would (WM_DELETE_WINDOW) and
-# expects exit code 0.   Usage: xvfb_smoke.sh PROGRAM
+# expects exit code 0.   Usage: xvfb_smoke.sh PROGRAM [ARGUMENT...]
+# The program runs with its home and XDG folders in an empty folder, which must stay empty:
+# it writes nothing. Arguments given to it must change nothing.
 set -euo pipefail
 program="$1"
+shift
 caption="Kestrum 1.2 (kestrum.example.org)"
 want_size="395x576"
 
@@ -24,8 +27,11 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-mkdir -m 700 "$work/runtime"
-XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$program" >"$work/out.log" 2>&1 &
+mkdir -m 700 "$work/runtime" "$work/home"
+home="$work/home"
+HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
+    XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state" \
+    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$program" "$@" >"$work/out.log" 2>&1 &
 program_pid=$!
 
 info=""
@@ -92,4 +98,6 @@ code=0
 wait "$program_pid" || code=$?
 program_pid=""
 [ "$code" -eq 0 ] || fail "exit code $code: $(cat "$work/out.log")"
+written="$(find "$home" -mindepth 1 | head -n 5)"
+[ -z "$written" ] || fail "the program wrote: $written"
 echo "smoke: passed"
