@@ -182,8 +182,14 @@ private slots:
         QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QVERIFY(memo->tabChangesFocus());
 
-        QVERIFY(!Form1->Image1->pixmap().isNull());
-        QCOMPARE(Form1->Image1->pixmap().size(), QSize(88, 31));
+        // The logo's first frame, unscaled at the top left; the strip at its right is the
+        // window's colour.
+        const QImage logo = QImage(":/logo.gif").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(logo.size(), QSize(88, 31));
+        const QImage shown = Form1->Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.copy(0, 0, 88, 31), logo);
+        for (int y = 0; y < 31; ++y)
+            QCOMPARE(shown.pixelColor(89, y), Form1->palette().color(QPalette::Window));
         QCOMPARE(Form1->Image1->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(Form1->Panel1->frameShadow(), QFrame::Raised);
         QCOMPARE(Form1->Panel1->lineWidth(), 1);
