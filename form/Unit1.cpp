@@ -1,10 +1,20 @@
 #include "form/Unit1.h"
 
+#include <QFile>
+
 #include "digest/compute.h"
 #include "form/form_compute_window.h"
+#include "form/module_state.h"
+#include "platform/ShellAPI.h"
+#include "platform/SysUtils.h"
+#include "platform/TApplication.h"
 #include "platform/TOpenDialog.h"
 
 TForm1* Form1 = nullptr;
+
+namespace {
+const char kMakerSite[] = "https://kestrum.example.org/";
+} // namespace
 
 TForm1::TForm1(QWidget* Owner) : TForm(Owner) {
     // The pictures live in this static library; the linker keeps them only when asked.
@@ -51,12 +61,39 @@ void TForm1::MD_OnCheckedString(TObject* /*Sender*/) {
     Button2->setEnabled(false);
 }
 
-void TForm1::Image1Click(TObject* /*Sender*/) {}
+void TForm1::Image1Click(TObject* /*Sender*/) {
+    const QByteArray folder = QFile::encodeName(ExtractFileDir(Application->ExeName()));
+    // What the shell makes of it is its own affair: the window stays as it is.
+    ShellExecuteA(Form1->Handle(), "open", kMakerSite, nullptr, folder.constData(),
+                  SW_SHOWMAXIMIZED);
+}
 
-void TForm1::EditClick(TObject* /*Sender*/) {}
+void TForm1::EditClick(TObject* Sender) {
+    ClearSel(Sender);
+    // CheckBoxMD5 comes here on focus entry and gets the clearing only.
+    if (ClassType(*Sender) != ClassType(*EditMD5))
+        return;
+    if (!PendingSelectEdit)
+        return;
+    PendingSelectEdit->SelectAll();
+    PendingSelectEdit = nullptr;
+}
 
-void TForm1::ClearSel(TObject* /*Sender*/) {}
+void TForm1::ClearSel(TObject* /*Sender*/) {
+    for (TEdit* edit : {EditMD5, EditMD2, EditMD4, EditCRC32, EditADLER32, EditSHA1, EditSHA224,
+                        EditSHA256, EditSHA384, EditSHA512, EditTiger, EditRIPEMD160,
+                        EditRIPEMD128, EditRIPEMD256, EditWHIRLPOOL, EditPANAMA})
+        edit->SetSelLength(0);
+}
 
-void TForm1::EditActivate(TObject* /*Sender*/, TMouseButton /*Button*/, TShiftState /*Shift*/,
+// The press notice comes while the focus is still where it was: only a press on a field that
+// lacks the focus leaves a select-all for the click that follows.
+void TForm1::EditActivate(TObject* Sender, TMouseButton /*Button*/, TShiftState /*Shift*/,
                           int /*X*/, int /*Y*/, int /*HitTest*/,
-                          TMouseActivate& /*MouseActivate*/) {}
+                          TMouseActivate& /*MouseActivate*/) {
+    if (ClassType(*Sender) != ClassType(*EditMD5))
+        return;
+    PendingSelectEdit = static_cast<TEdit*>(Sender);
+    if (PendingSelectEdit->Focused())
+        PendingSelectEdit = nullptr;
+}

@@ -3,11 +3,30 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QProxyStyle>
 
 bool IsFocusEntry(const QFocusEvent& event) {
     return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
+
+void ClickTracker::press(const QMouseEvent& event) {
+    if (event.button() == Qt::LeftButton)
+        leftDown_ = true;
+}
+
+void ClickTracker::doubleClick(const QMouseEvent& event) {
+    if (event.button() == Qt::LeftButton)
+        leftDown_ = false;
+}
+
+bool ClickTracker::release(const QWidget& control, const QMouseEvent& event) {
+    if (event.button() != Qt::LeftButton)
+        return false;
+    const bool wasDown = leftDown_;
+    leftDown_ = false;
+    return wasDown && control.rect().contains(event.position().toPoint());
 }
 
 namespace {

@@ -1,9 +1,18 @@
 #pragma once
 
 #include <QObject>
+#include <qwindowdefs.h>
+#include <typeindex>
+#include <typeinfo>
 
 // The class library's names for the things its events carry.
 using TObject = QObject;
+
+// A window handle.
+using HWND = WId;
+
+// The exact run-time class of an object, compared by identity: a derived class is another class.
+inline std::type_index ClassType(const TObject& object) { return typeid(object); }
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -27,6 +36,21 @@ class QFocusEvent;
 bool IsFocusEntry(const QFocusEvent& event);
 
 class QAbstractButton;
+class QMouseEvent;
+class QWidget;
+
+// The platform's click: a left press on the control, then a left release inside it. The
+// release that ends a double click is no click.
+class ClickTracker {
+public:
+    void press(const QMouseEvent& event);
+    void doubleClick(const QMouseEvent& event);
+    // True when this release completes a click on control.
+    bool release(const QWidget& control, const QMouseEvent& event);
+
+private:
+    bool leftDown_ = false;
+};
 
 // A check box or radio button lays its caption out as the platform does: 4 pixels right of the box.
 void UseBoxCaptionSpacing(QAbstractButton& button);

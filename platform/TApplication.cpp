@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 
 #include "platform/Exception.h"
+#include "platform/TEdit.h"
 
 TApplication* Application = nullptr;
 
@@ -72,8 +73,15 @@ void TApplication::Run() {
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         const QEvent::Type type = event->type();
-        if (type == QEvent::MouseButtonPress && receiver->isWidgetType() && OnMousePress)
-            OnMousePress(static_cast<QWidget*>(receiver), *static_cast<QMouseEvent*>(event));
+        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+            receiver->isWidgetType()) {
+            auto& press = *static_cast<QMouseEvent*>(event);
+            // QApplication::notify moves the focus before any event filter sees the press.
+            if (auto* edit = qobject_cast<TEdit*>(receiver))
+                edit->NotifyMousePress(press);
+            if (OnMousePress)
+                OnMousePress(static_cast<QWidget*>(receiver), press);
+        }
 
         const bool handled = QApplication::notify(receiver, event);
 

@@ -38,6 +38,9 @@ public:
 
     QWidget* MainForm() const { return mainForm_; }
 
+    // The full path of the running program's file.
+    QString ExeName() const { return applicationFilePath(); }
+
     // Shows the main form and runs the loop until the main form closes.
     void Run();
 
@@ -48,8 +51,8 @@ public:
     // Destroys the forms this object owns, newest first.
     void DestroyComponents();
 
-    // Called for every mouse press on a widget before Qt moves the focus for it: the place
-    // for a control's notice of a press that activates it.
+    // Called for every mouse press on a widget (the second press of a double click included)
+    // before Qt moves the focus for it. A text field's OnMouseActivate is raised just before.
     std::function<void(QWidget* target, QMouseEvent& event)> OnMousePress;
 
     bool notify(QObject* receiver, QEvent* event) override;

@@ -1,8 +1,48 @@
 #include "platform/TEdit.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+
+namespace {
+
+// The hit-test code of a press in a window's client area.
+constexpr int HTCLIENT = 1;
+
+TMouseButton MouseButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return mbLeft;
+    case Qt::RightButton:
+        return mbRight;
+    default:
+        return mbMiddle; // the class library names no other button
+    }
+}
+
+TShiftState ShiftState(const QMouseEvent& event) {
+    const Qt::KeyboardModifiers keys = event.modifiers();
+    const Qt::MouseButtons buttons = event.buttons();
+    TShiftState state = 0;
+    if (keys & Qt::ShiftModifier)
+        state |= ssShift;
+    if (keys & Qt::AltModifier)
+        state |= ssAlt;
+    if (keys & Qt::ControlModifier)
+        state |= ssCtrl;
+    if (buttons & Qt::LeftButton)
+        state |= ssLeft;
+    if (buttons & Qt::RightButton)
+        state |= ssRight;
+    if (buttons & Qt::MiddleButton)
+        state |= ssMiddle;
+    if (event.type() == QEvent::MouseButtonDblClick)
+        state |= ssDouble;
+    return state;
+}
+
+} // namespace
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
 
@@ -12,6 +52,27 @@ void TEdit::SetText(const QString& value) {
     setText(value);
     // QLineEdit leaves the cursor at the end, which would show only a long text's tail.
     setCursorPosition(0);
+}
+
+void TEdit::SetSelLength(int value) {
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    // The caret moves to the selection's far end; QLineEdit scrolls to the caret as it paints,
+    // whether or not it has the focus.
+    setSelection(start, value);
+}
+
+void TEdit::SelectAll() {
+    selectAll();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (hasSelectedText() && echoMode() == Normal && clipboard->supportsSelection())
+        clipboard->setText(selectedText(), QClipboard::Selection);
+}
+
+void TEdit::NotifyMousePress(const QMouseEvent& event) {
+    TMouseActivate activate = maDefault;
+    const QPoint at = event.position().toPoint();
+    emit OnMouseActivate(this, MouseButton(event.button()), ShiftState(event), at.x(), at.y(),
+                         HTCLIENT, activate);
 }
 
 TEdit::Selection TEdit::selection() const {
@@ -39,7 +100,7 @@ void TEdit::focusInEvent(QFocusEvent* event) {
                            (QGuiApplication::mouseButtons() & Qt::LeftButton);
     // QLineEdit selects all by itself on keyboard entry; the rule here is ours alone.
     if (autoSelect_ && entry && !leftPress)
-        selectAll();
+        SelectAll();
     else
         restore(before);
 
@@ -54,8 +115,18 @@ void TEdit::focusOutEvent(QFocusEvent* event) {
         restore(before); // QLineEdit drops the selection on the way out
 }
 
+void TEdit::mousePressEvent(QMouseEvent* event) {
+    click_.press(*event);
+    QLineEdit::mousePressEvent(event);
+}
+
+void TEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    click_.doubleClick(*event);
+}
+
 void TEdit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (click_.release(*this, *event))
         emit OnClick(this);
 }

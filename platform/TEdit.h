@@ -30,6 +30,20 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor value) { SetControlColor(*this, QPalette::Base, color_, value); }
 
+    // The selection runs from its lower end for SelLength characters; the caret ends at its far
+    // end and is scrolled into view, focused or not.
+    int SelLength() const { return selectionLength(); }
+    void SetSelLength(int value);
+
+    // On X11 the whole text also becomes the PRIMARY selection, as a dragged selection does.
+    void SelectAll();
+
+    bool Focused() const { return hasFocus(); }
+
+    // Raises OnMouseActivate. The application calls it for a press on the field before Qt
+    // moves the focus for that press; an event filter here would be too late.
+    void NotifyMousePress(const QMouseEvent& event);
+
 signals:
     void OnEnter(TObject* Sender);
     void OnClick(TObject* Sender);
@@ -40,6 +54,9 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // OnClick comes after the field's own handling, so a dragged selection is complete by then.
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
@@ -54,4 +71,5 @@ private:
     bool autoSelect_ = true;
     bool hideSelection_ = true;
     TColor color_ = clWindow;
+    ClickTracker click_;
 };

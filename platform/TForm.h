@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QWidget>
 
+#include "platform/Controls.h"
 #include "platform/Graphics.h"
 
 // A top-level window. Left, Top, Width and Height are its outer rectangle on the screen, frame
@@ -23,6 +24,9 @@ public:
     int Top() const { return frameGeometry().y(); }
     int Width() const { return frameGeometry().width(); }
     int Height() const { return frameGeometry().height(); }
+
+    // The window's handle, made first if the window has none yet.
+    HWND Handle() { return winId(); }
 
     TColor Color() const { return color_; }
     void SetColor(TColor value) { SetControlColor(*this, QPalette::Window, color_, value); }

@@ -15,5 +15,10 @@ signals:
     void OnClick(TObject* Sender);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    ClickTracker click_;
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Starts the program on a private X server, finds its window by caption, checks the client
+# Starts the program on the X server of DISPLAY, finds its window by caption, checks the client
 # size and the icon, closes the window as a window manager would (WM_DELETE_WINDOW) and
-# expects exit code 0.   Usage: xvfb_smoke.sh PROGRAM [ARGUMENT...]
+# expects exit code 0.   Usage: xvfb_run.sh xvfb_smoke.sh PROGRAM [ARGUMENT...]
 # The program runs with its home and XDG folders in an empty folder, which must stay empty:
 # it writes nothing. Arguments given to it must change nothing.
 set -euo pipefail
@@ -11,27 +11,19 @@ caption="Kestrum 1.2 (kestrum.example.org)"
 want_size="395x576"
 
 work="$(mktemp -d)"
-xvfb_pid="" program_pid=""
+program_pid=""
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "smoke: $*" >&2; exit 1; }
 
-# The server picks a free display and writes its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-mkdir -m 700 "$work/runtime" "$work/home"
 home="$work/home"
+mkdir "$home"
 HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
     XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state" \
-    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$program" "$@" >"$work/out.log" 2>&1 &
+    "$program" "$@" >"$work/out.log" 2>&1 &
 program_pid=$!
 
 info=""

@@ -159,12 +159,58 @@ private slots:
         QCOMPARE(paletteChanges, 0);
     }
 
-    void onClickOnALeftReleaseInside() {
+    void pressNoticeComesBeforeTheFocusMovesForAnyButton() {
+        edit->setContextMenuPolicy(Qt::NoContextMenu);
+        QList<TMouseButton> buttons;
+        connect(edit, &TEdit::OnMouseActivate,
+                [&](TObject*, TMouseButton button, TShiftState, int x, int y, int,
+                    TMouseActivate& activate) {
+                    QCOMPARE(QApplication::focusWidget(), before);
+                    QCOMPARE(QPoint(x, y), QPoint(30, 8));
+                    QCOMPARE(activate, maDefault);
+                    buttons.append(button);
+                });
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+            before->setFocus();
+            mouseThroughWindow(QTest::MouseClick, *edit, button, {30, 8});
+            QCOMPARE(QApplication::focusWidget(), edit);
+        }
+        QCOMPARE(buttons, (QList<TMouseButton>{mbLeft, mbRight, mbMiddle}));
+    }
+
+    void onClickOnlyForASingleLeftClickReleasedInside() {
+        edit->setContextMenuPolicy(Qt::NoContextMenu);
         QSignalSpy clicked(edit, &TEdit::OnClick);
         clickThroughWindow(*edit, {10, 10});
         QCOMPARE(clicked.count(), 1);
-        QTest::mouseClick(edit, Qt::RightButton, {}, {10, 10});
+        mouseThroughWindow(QTest::MouseClick, *edit, Qt::RightButton, {10, 10});
         QCOMPARE(clicked.count(), 1);
+        // Released over another field: no click.
+        mouseThroughWindow(QTest::MousePress, *edit, Qt::LeftButton, {10, 10});
+        mouseThroughWindow(QTest::MouseRelease, *before, Qt::LeftButton, {10, 10});
+        QCOMPARE(clicked.count(), 1);
+        // A double click: only its first release clicks.
+        mouseThroughWindow(QTest::MouseDClick, *edit, Qt::LeftButton, {10, 10});
+        QCOMPARE(clicked.count(), 2);
+    }
+
+    void selLengthRunsFromTheLowerEndAndScrollsTheCaretIntoView() {
+        edit->SetHideSelection(false);
+        edit->SetText(QString(128, 'D'));
+        // Unfocused throughout: the scrolling must not wait for the focus.
+        edit->SelectAll();
+        QVERIFY(caretLeft(*edit) > edit->width() / 2); // the tail shows
+        edit->SetSelLength(0);
+        QVERIFY(!edit->hasSelectedText());
+        QCOMPARE(edit->cursorPosition(), 0);
+        QVERIFY(caretLeft(*edit) < 10);
+
+        edit->setSelection(20, -5); // cursor at the lower end
+        edit->SetSelLength(3);
+        QCOMPARE(edit->selectionStart(), 15);
+        QCOMPARE(edit->SelLength(), 3);
+        QCOMPARE(edit->cursorPosition(), 18);
+        QCOMPARE(QApplication::focusWidget(), before);
     }
 
     void memoTextAndEqualTextRule() {
@@ -179,5 +225,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EditTest)
+KESTRUM_TEST_MAIN(EditTest)
 #include "edit_test.moc"
