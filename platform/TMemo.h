@@ -20,6 +20,14 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor value) { SetControlColor(*this, QPalette::Base, color_, value); }
 
+protected:
+    // Qt 6.4 pastes the X selection on a middle click without asking whether there is one,
+    // and crashes when no program holds it.
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
+    // Whether a program holds the X selection, or the platform has none to paste.
+    static bool holdsSelection();
+
     TColor color_ = clWindow;
 };

@@ -13,6 +13,14 @@ private slots:
     void init() { QVERIFY(main.open()); }
     void cleanup() { main.close(); }
 
+    // Qt 6.4 alone would crash here.
+    void aMiddleClickWhenNoProgramHoldsTheSelectionPastesNothing() {
+        QGuiApplication::clipboard()->clear(QClipboard::Selection);
+        Form1->Memo1->SetText("kept");
+        mouseThroughWindow(QTest::MouseClick, *Form1->Memo1, Qt::MiddleButton, {20, 20});
+        QCOMPARE(Form1->Memo1->Text(), QString("kept"));
+    }
+
     void aClickSelectAllIsPastedByAMiddleClick() {
         QVERIFY(QGuiApplication::clipboard()->supportsSelection());
         const QString digest("900150983CD24FB0D6963F7D28E17F72");
