@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <QApplication>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -13,7 +15,9 @@ namespace {
 // The classic look draws a bar in a tenth of the time Fusion's gradients take, and a file run
 // repaints it for every pixel it grows.
 QStyle* classicStyle() {
-    static QStyle* const style = QStyleFactory::create("Windows");
+    static QPointer<QStyle> style;
+    if (!style && (style = QStyleFactory::create("Windows")))
+        style->setParent(qApp); // released with the application
     return style;
 }
 
