@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -72,9 +73,9 @@ TEST_F(ApplicationTest, CreateFormHoldsTheFormBeforeItsConstructorRunsAndNullWhe
 
 TEST_F(ApplicationTest, OnlyClosingTheMainFormEndsTheLoopAndTheFormsLiveOnUntilDestroyed) {
     struct Objecting : QWidget {
-        int refused = 0;
+        bool refuseNext = false;
         void closeEvent(QCloseEvent* e) override {
-            if (refused++ == 0)
+            if (std::exchange(refuseNext, false))
                 e->ignore();
         }
     };
@@ -83,14 +84,21 @@ TEST_F(ApplicationTest, OnlyClosingTheMainFormEndsTheLoopAndTheFormsLiveOnUntilD
     app->CreateForm(main);
     app->CreateForm(second);
     QPointer<QWidget> watchMain(main), watchSecond(second);
+    bool lastStepRan = false;
     QTimer::singleShot(0, [&] {
         second->show();
         second->close();
-        main->close(); // refused: the loop goes on
-        QTimer::singleShot(0, [&] { main->close(); });
+        QTimer::singleShot(0, [&] {
+            main->refuseNext = true;
+            main->close();
+            QTimer::singleShot(0, [&] {
+                lastStepRan = true;
+                main->close();
+            });
+        });
     });
     app->Run();
-    EXPECT_EQ(main->refused, 2);
+    EXPECT_TRUE(lastStepRan);
     EXPECT_TRUE(watchMain && watchSecond);
     app->DestroyComponents();
     EXPECT_FALSE(watchMain || watchSecond);
