@@ -31,10 +31,8 @@ public:
     std::string path() const { return path_.string(); }
     // Writes bytes to a file of that name in the directory; returns its path.
     std::string write(const std::string& name, const std::string& bytes) const {
-        const auto file = path_ / name;
-        std::ofstream(file, std::ios::binary).write(bytes.data(),
-                                                    static_cast<std::streamsize>(bytes.size()));
-        return file.string();
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
+        return (path_ / name).string();
     }
 
 private:
@@ -47,9 +45,7 @@ inline std::string PseudoRandomBytes(std::size_t n) {
     std::string out(n, '\0');
     std::uint32_t x = 0x2545F491;
     for (auto& c : out) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
         c = static_cast<char>(x & 0xFF);
     }
     return out;
@@ -69,29 +65,26 @@ struct FakeStream {
         io.read = [](void* c, char* buf, size_t size) -> ssize_t {
             auto& s = *static_cast<FakeStream*>(c);
             const auto at = static_cast<std::size_t>(s.pos);
-            if (at >= s.failAfter) {
-                errno = EIO;
-                return -1;
-            }
-            std::size_t n = at < s.data.size() ? s.data.size() - at : 0;
-            n = std::min({n, size, s.failAfter - at});
+            if (at >= s.failAfter)
+                return errno = EIO, -1;
+            const std::size_t n = std::min({at < s.data.size() ? s.data.size() - at : 0, size,
+                                            s.failAfter - at});
             std::memcpy(buf, s.data.data() + at, n);
             s.pos += static_cast<std::int64_t>(n);
             return static_cast<ssize_t>(n);
         };
         io.seek = [](void* c, off64_t* offset, int whence) -> int {
             auto& s = *static_cast<FakeStream*>(c);
-            const std::int64_t end =
-                s.claimedSize >= 0 ? s.claimedSize : static_cast<std::int64_t>(s.data.size());
-            const std::int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? s.pos : end;
-            s.pos = base + *offset;
+            const std::int64_t end = s.claimedSize >= 0 ? s.claimedSize : std::int64_t(s.data.size());
+            s.pos = *offset + (whence == SEEK_SET ? 0 : whence == SEEK_CUR ? s.pos : end);
             *offset = s.pos;
             return 0;
         };
-        io.close = [](void* c) -> int {
-            static_cast<FakeStream*>(c)->closed = true;
-            return 0;
-        };
+        io.close = [](void* c) { return static_cast<FakeStream*>(c)->closed = true, 0; };
         return fopencookie(this, "rb", io);
+    }
+    // Hands this stream to the compute operation in place of a file.
+    auto opener() {
+        return [this](const std::string&) { return open(); };
     }
 };

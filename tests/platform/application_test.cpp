@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,11 +19,8 @@
 namespace {
 
 TEST(ExceptionText, AddsAFullStopOnlyAfterACharacterThatSortsAboveIt) {
-    EXPECT_EQ(ExceptionText("Resource TForm1 not found"), "Resource TForm1 not found.");
-    EXPECT_EQ(ExceptionText("Error 42"), "Error 42.");
-    EXPECT_EQ(ExceptionText("Why?"), "Why?.");
-    EXPECT_EQ(ExceptionText(QString::fromUtf8("Файл")), QString::fromUtf8("Файл."));
-    EXPECT_EQ(ExceptionText("/"), "/.");
+    for (const char* dotted : {"Resource TForm1 not found", "Error 42", "Why?", "Файл", "/"})
+        EXPECT_EQ(ExceptionText(QString::fromUtf8(dotted)), QString::fromUtf8(dotted) + ".");
     for (const char* unchanged : {"Done.", "Stop!", "a,", "a-", "trailing ", ""})
         EXPECT_EQ(ExceptionText(unchanged), unchanged) << unchanged;
 }
@@ -32,7 +31,6 @@ protected:
         app = std::make_unique<TApplication>(argc, argv);
         app->Title = "Title";
     }
-    void TearDown() override { app.reset(); }
 
     int argc = 1;
     char name[8] = "tests";
@@ -50,8 +48,7 @@ TEST_F(ApplicationTest, NoSettingIsKeptForTheNextRun) {
 
 struct Recorded : QWidget {
     static inline Recorded** reference = nullptr;
-    static inline bool heldItself = false;
-    static inline bool fail = false;
+    static inline bool heldItself = false, fail = false;
     Recorded() {
         heldItself = (*reference == this);
         if (fail)
@@ -59,103 +56,77 @@ struct Recorded : QWidget {
     }
 };
 
-TEST_F(ApplicationTest, CreateFormHoldsTheFormInTheReferenceBeforeItsConstructorRuns) {
-    Recorded* form = nullptr;
-    Recorded::reference = &form;
-    Recorded::fail = false;
-    app->CreateForm(form);
-    EXPECT_TRUE(Recorded::heldItself);
-    EXPECT_EQ(app->MainForm(), form);
-    EXPECT_FALSE(form->isVisible());
-}
-
-TEST_F(ApplicationTest, CreateFormLeavesTheReferenceNullWhenConstructionThrows) {
-    Recorded* form = nullptr;
-    Recorded::reference = &form;
-    Recorded::fail = true;
-    EXPECT_THROW(app->CreateForm(form), Exception);
-    EXPECT_TRUE(Recorded::heldItself);
-    EXPECT_EQ(form, nullptr);
-    EXPECT_EQ(app->MainForm(), nullptr);
-}
-
-TEST_F(ApplicationTest, RunWithoutAMainFormReturnsAtOnce) {
-    app->Run();
-    SUCCEED();
+TEST_F(ApplicationTest, CreateFormHoldsTheFormBeforeItsConstructorRunsAndNullWhenItThrows) {
+    for (bool fail : {true, false}) {
+        Recorded* form = nullptr;
+        Recorded::reference = &form;
+        Recorded::fail = fail;
+        Recorded::heldItself = false;
+        if (fail)
+            EXPECT_THROW(app->CreateForm(form), Exception);
+        else
+            app->CreateForm(form);
+        EXPECT_TRUE(Recorded::heldItself);
+        EXPECT_EQ(form == nullptr, fail);
+        EXPECT_EQ(app->MainForm(), form);
+    }
 }
 
 TEST_F(ApplicationTest, OnlyClosingTheMainFormEndsTheLoopAndTheFormsLiveOnUntilDestroyed) {
-    QWidget* main = nullptr;
+    struct Objecting : QWidget {
+        bool refuseNext = false;
+        void closeEvent(QCloseEvent* e) override {
+            if (std::exchange(refuseNext, false))
+                e->ignore();
+        }
+    };
+    Objecting* main = nullptr;
     QWidget* second = nullptr;
     app->CreateForm(main);
     app->CreateForm(second);
-    ASSERT_EQ(app->MainForm(), main);
     QPointer<QWidget> watchMain(main), watchSecond(second);
-
-    bool loopWentOn = false;
+    bool lastStepRan = false;
     QTimer::singleShot(0, [&] {
         second->show();
         second->close();
         QTimer::singleShot(0, [&] {
-            loopWentOn = true;
+            main->refuseNext = true;
             main->close();
+            QTimer::singleShot(0, [&] {
+                lastStepRan = true;
+                main->close();
+            });
         });
     });
     app->Run();
-    EXPECT_TRUE(loopWentOn);
+    EXPECT_TRUE(lastStepRan);
     EXPECT_TRUE(watchMain && watchSecond);
     app->DestroyComponents();
     EXPECT_FALSE(watchMain || watchSecond);
 }
 
-TEST_F(ApplicationTest, AnObjectingMainFormKeepsTheLoopRunning) {
-    struct Objecting : QWidget {
-        int refused = 0;
-        void closeEvent(QCloseEvent* e) override {
-            if (refused++ == 0)
-                e->ignore();
-        }
+TEST_F(ApplicationTest, HandleExceptionShowsEachKindInTheTitledStopBoxButAnAbort) {
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[] { throw Exception("Cannot open"); }, "Cannot open."},
+        {[] { throw std::runtime_error("Filter: invalid"); }, "Filter: invalid"},
+        {[] { throw 7; }, ""},
+        {[] { throw EAbort("quiet"); }, nullptr},
     };
-    Objecting* form = nullptr;
-    app->CreateForm(form);
-    QTimer::singleShot(0, [&] {
-        form->close();
-        QTimer::singleShot(0, [&] { form->close(); });
-    });
-    app->Run();
-    EXPECT_EQ(form->refused, 2);
-}
-
-// The loop's handler, as a catch block in the loop calls it.
-template <class E>
-std::vector<ModalBoxes::Box> handled(TApplication& app, E thrown) {
-    ModalBoxes boxes;
-    try {
-        throw thrown;
-    } catch (...) {
-        app.HandleException(nullptr);
+    for (const auto& [fail, shown] : cases) {
+        ModalBoxes boxes;
+        try {
+            fail(); // as the loop's catch block calls the handler
+        } catch (...) {
+            app->HandleException(nullptr);
+        }
+        ASSERT_EQ(boxes.seen.size(), shown ? 1u : 0u);
+        if (shown) {
+            EXPECT_EQ(boxes.seen[0].text, shown);
+            EXPECT_EQ(boxes.seen[0].title, "Title");
+            EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
+            EXPECT_EQ(boxes.seen[0].buttons, QMessageBox::Ok);
+        }
     }
-    return boxes.seen;
-}
-
-TEST_F(ApplicationTest, HandleExceptionShowsEachKindInTheTitledStopBox) {
-    auto library = handled(*app, Exception("Cannot open"));
-    ASSERT_EQ(library.size(), 1u);
-    EXPECT_EQ(library[0].title, "Title");
-    EXPECT_EQ(library[0].text, "Cannot open.");
-    EXPECT_EQ(library[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(library[0].buttons, QMessageBox::Ok);
-
-    auto foreign = handled(*app, std::runtime_error("StreamTransformationFilter: invalid"));
-    ASSERT_EQ(foreign.size(), 1u);
-    EXPECT_EQ(foreign[0].text, "StreamTransformationFilter: invalid");
-    EXPECT_EQ(foreign[0].title, "Title");
-
-    auto unknown = handled(*app, 7);
-    ASSERT_EQ(unknown.size(), 1u);
-    EXPECT_EQ(unknown[0].text, "");
-
-    EXPECT_TRUE(handled(*app, EAbort("quiet")).empty());
 }
 
 TEST_F(ApplicationTest, AFailureWhileTheMainFormIsFirstShownReachesTheCallerOfRun) {
@@ -165,12 +136,7 @@ TEST_F(ApplicationTest, AFailureWhileTheMainFormIsFirstShownReachesTheCallerOfRu
     FailsToShow* form = nullptr;
     app->CreateForm(form);
     ModalBoxes boxes;
-    try {
-        app->Run();
-        ADD_FAILURE() << "Run entered the loop";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message, "Cannot show");
-    }
+    EXPECT_THROW(app->Run(), Exception);
     EXPECT_TRUE(boxes.seen.empty());
 }
 
@@ -187,8 +153,7 @@ TEST_F(ApplicationTest, TheMousePressHookRunsBeforeThePressMovesTheFocus) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     first->setFocus();
 
-    QWidget* target = nullptr;
-    QWidget* focusAtPress = nullptr;
+    QWidget *target = nullptr, *focusAtPress = nullptr;
     app->OnMousePress = [&](QWidget* w, QMouseEvent&) {
         target = w;
         focusAtPress = QApplication::focusWidget();

@@ -7,78 +7,43 @@
 #include "platform/Dialogs.h"
 #include "qt_window.h"
 
-namespace {
-
-struct SeenBox {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-    bool okIsDefaultAndEscape = false;
-    QRect frame;
-    bool modal = false;
-};
-
-// Shows a box and, from inside its modal loop, records what it shows and closes it with key.
-SeenBox showAndClose(int x, int y, Qt::Key key = Qt::Key_Escape) {
-    SeenBox seen;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons = static_cast<int>(box->buttons().size());
-        auto* ok = box->button(QMessageBox::Ok);
-        seen.okIsDefaultAndEscape = ok && box->defaultButton() == ok && box->escapeButton() == ok;
-        seen.frame = box->frameGeometry();
-        seen.modal = box->isModal();
-        QTest::keyClick(box, key);
-    });
-    MessageDlgPos("Не введено имя файла!", mtError, mbOK, 0, x, y);
-    return seen;
-}
-
-QRect screen() { return QGuiApplication::primaryScreen()->geometry(); }
-
-} // namespace
-
 class MessageDlgTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void errorBoxWithOneOkButton() {
-        const SeenBox seen = showAndClose(101, 255);
-        QCOMPARE(seen.title, QString("Error"));
-        QCOMPARE(seen.text, QString("Не введено имя файла!"));
-        QCOMPARE(seen.icon, QMessageBox::Critical);
-        QCOMPARE(seen.buttons, 1);
-        QVERIFY(seen.okIsDefaultAndEscape);
-        QVERIFY(seen.modal);
-    }
-
-    void enterAndEscapeBothClose() {
-        // Each returns: a box left open would hang the test.
-        QVERIFY(showAndClose(10, 10, Qt::Key_Escape).modal);
-        QVERIFY(showAndClose(10, 10, Qt::Key_Return).modal);
-    }
-
-    void topLeftCornerAtThePoint() {
-        QCOMPARE(showAndClose(101, 255).frame.topLeft(), QPoint(101, 255));
-        QCOMPARE(showAndClose(0, 0).frame.topLeft(), QPoint(0, 0));
-    }
-
-    void aNegativeCoordinateCentresThatAxisOnTheScreen() {
-        const QRect x = showAndClose(-1, 255).frame;
-        QCOMPARE(x.top(), 255);
-        QVERIFY(qAbs(x.center().x() - screen().center().x()) <= 1);
-
-        const QRect y = showAndClose(101, -300).frame;
-        QCOMPARE(y.left(), 101);
-        QVERIFY(qAbs(y.center().y() - screen().center().y()) <= 1);
-
-        const QRect both = showAndClose(-5, -5).frame;
-        QVERIFY((both.center() - screen().center()).manhattanLength() <= 2);
+    void anErrorBoxWithOneOkButtonPlacedAtThePointOrCentredOnANegativeAxis() {
+        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+        const struct {
+            int x, y;
+            Qt::Key key;
+        } cases[] = {{101, 255, Qt::Key_Escape}, {0, 0, Qt::Key_Return},
+                     {-1, 255, Qt::Key_Escape}, {101, -300, Qt::Key_Escape},
+                     {-5, -5, Qt::Key_Escape}};
+        for (const auto& c : cases) {
+            QString title, text;
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            bool oneOkDefaultAndEscape = false;
+            QRect frame;
+            // Read from inside the box's modal loop, then closed with the key.
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                title = box->windowTitle(), text = box->text(), icon = box->icon();
+                auto* ok = box->button(QMessageBox::Ok);
+                oneOkDefaultAndEscape = box->buttons().size() == 1 && ok &&
+                                        box->defaultButton() == ok && box->escapeButton() == ok;
+                frame = box->frameGeometry();
+                QTest::keyClick(box, c.key);
+            });
+            MessageDlgPos("Не введено имя файла!", mtError, mbOK, 0, c.x, c.y);
+            QCOMPARE(title, QString("Error"));
+            QCOMPARE(text, QString("Не введено имя файла!"));
+            QCOMPARE(icon, QMessageBox::Critical);
+            QVERIFY(oneOkDefaultAndEscape);
+            QVERIFY(c.x < 0 ? qAbs(frame.center().x() - centre.x()) <= 1 : frame.left() == c.x);
+            QVERIFY(c.y < 0 ? qAbs(frame.center().y() - centre.y()) <= 1 : frame.top() == c.y);
+        }
     }
 };
 
