@@ -73,15 +73,10 @@ void TApplication::Run() {
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         const QEvent::Type type = event->type();
-        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
-            receiver->isWidgetType()) {
-            auto& press = *static_cast<QMouseEvent*>(event);
-            // QApplication::notify moves the focus before any event filter sees the press.
+        // QApplication::notify moves the focus before any event filter sees the press.
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
             if (auto* edit = qobject_cast<TEdit*>(receiver))
-                edit->NotifyMousePress(press);
-            if (OnMousePress)
-                OnMousePress(static_cast<QWidget*>(receiver), press);
-        }
+                edit->NotifyMousePress(*static_cast<QMouseEvent*>(event));
 
         const bool handled = QApplication::notify(receiver, event);
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <exception>
-#include <functional>
 #include <new>
 #include <type_traits>
 #include <vector>
@@ -12,7 +11,6 @@
 #include <QWidget>
 
 class Exception;
-class QMouseEvent;
 
 // The one application object: title, forms it owns, the message loop and the exception boxes.
 class TApplication : public QApplication {
@@ -50,10 +48,6 @@ public:
 
     // Destroys the forms this object owns, newest first.
     void DestroyComponents();
-
-    // Called for every mouse press on a widget (the second press of a double click included)
-    // before Qt moves the focus for it. A text field's OnMouseActivate is raised just before.
-    std::function<void(QWidget* target, QMouseEvent& event)> OnMousePress;
 
     bool notify(QObject* receiver, QEvent* event) override;
 

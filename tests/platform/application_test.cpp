@@ -140,28 +140,4 @@ TEST_F(ApplicationTest, AFailureWhileTheMainFormIsFirstShownReachesTheCallerOfRu
     EXPECT_TRUE(boxes.seen.empty());
 }
 
-TEST_F(ApplicationTest, TheMousePressHookRunsBeforeThePressMovesTheFocus) {
-    QWidget* form = nullptr;
-    app->CreateForm(form);
-    auto* layout = new QVBoxLayout(form);
-    auto* first = new QLineEdit(form);
-    auto* second = new QLineEdit(form);
-    layout->addWidget(first);
-    layout->addWidget(second);
-    form->show();
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-    first->setFocus();
-
-    QWidget *target = nullptr, *focusAtPress = nullptr;
-    app->OnMousePress = [&](QWidget* w, QMouseEvent&) {
-        target = w;
-        focusAtPress = QApplication::focusWidget();
-    };
-    QTest::mouseClick(second, Qt::LeftButton);
-    EXPECT_EQ(target, second);
-    EXPECT_EQ(focusAtPress, first);
-    EXPECT_EQ(QApplication::focusWidget(), second);
-}
-
 } // namespace
