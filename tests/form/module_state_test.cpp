@@ -8,7 +8,7 @@ namespace {
 
 bool stateMade() { return digest::DigestBuffer.has_value() && digest::HexText.has_value(); }
 
-TEST(ModuleState, NothingBeforeTheFirstInitialisationThenMadeOnceAndEndedByTheBalancingFinalisation) {
+TEST(ModuleState, NothingBeforeTheFirstInitialisationThenMadeOnceAndEndedOnBalance) {
     EXPECT_FALSE(digest::DigestBuffer.has_value() || digest::HexText.has_value());
     EXPECT_EQ(PendingSelectEdit, nullptr);
 

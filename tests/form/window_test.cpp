@@ -128,7 +128,8 @@ bool clickOverModal(QWidget& target, const std::function<void(QWidget&)>& handle
 QString messageOfPress() {
     QString seen;
     clickOverModal(*Form1->Button1, [&](QWidget& box) {
-        seen = QString("%1 (%2, %3)").arg(static_cast<QMessageBox&>(box).text()).arg(box.x()).arg(box.y());
+        const QString text = static_cast<QMessageBox&>(box).text();
+        seen = QString("%1 (%2, %3)").arg(text).arg(box.x()).arg(box.y());
     });
     return seen;
 }
@@ -165,7 +166,15 @@ private slots:
     void init() { QVERIFY(openMainWindow()); }
     void cleanup() { closeMainWindow(); }
 
-    void theWindow() {
+    void theWindowAndItsStartState() {
+        QVERIFY(Form1->RadioButtonString->isChecked() && !Form1->RadioButtonFile->isChecked());
+        expectModeShown(false);
+        QCOMPARE(bar(), QList<int>({0, 100, 0, 10}));
+        QCOMPARE(focused(), QString("Button1"));
+        // With nothing ticked, Enter on the button sets the bar full from 1 to 2.
+        QTest::keyClick(Form1->Button1, Qt::Key_Return);
+        QCOMPARE(bar(), QList<int>({1, 2, 2, 1}));
+
         QCOMPARE(Form1->windowTitle(), QString("Kestrum 1.2 (kestrum.example.org)"));
         QCOMPARE(Form1->palette().color(QPalette::Window),
                  QApplication::palette().color(QPalette::Button));
@@ -241,16 +250,6 @@ private slots:
         for (int y = 0; y < 31; ++y)
             QCOMPARE(shown.pixelColor(89, y), Form1->palette().color(QPalette::Window));
         QCOMPARE(Form1->Image1->cursor().shape(), Qt::PointingHandCursor);
-    }
-
-    void startStateAndEnterOnTheComputeButton() {
-        QVERIFY(Form1->RadioButtonString->isChecked() && !Form1->RadioButtonFile->isChecked());
-        expectModeShown(false);
-        QCOMPARE(bar(), QList<int>({0, 100, 0, 10}));
-        QCOMPARE(focused(), QString("Button1"));
-        // With nothing ticked a press sets the bar full from 1 to 2 and writes nothing.
-        QTest::keyClick(Form1->Button1, Qt::Key_Return);
-        QCOMPARE(bar(), QList<int>({1, 2, 2, 1}));
     }
 
     void tabCycle_data() {
@@ -354,12 +353,14 @@ private slots:
         QCOMPARE(Form1->Memo1->Text(), QString("text to hash"));
         QCOMPARE(Form1->EditInputFile->Text(), QString("/some/file"));
         const QPalette& p = Form1->EditInputFile->palette();
-        QVERIFY(p.color(QPalette::Disabled, QPalette::Text) != p.color(QPalette::Active, QPalette::Text));
+        QVERIFY(p.color(QPalette::Disabled, QPalette::Text) !=
+                p.color(QPalette::Active, QPalette::Text));
     }
 
     void theCheckedButtonOrTabbingInChangesNothingVisible() {
         const auto look = [] {
-            return QList<QImage>{Form1->Memo1->grab().toImage(), Form1->EditInputFile->grab().toImage(),
+            return QList<QImage>{Form1->Memo1->grab().toImage(),
+                                 Form1->EditInputFile->grab().toImage(),
                                  Form1->Button2->grab().toImage()};
         };
         for (TRadioButton* mode : {Form1->RadioButtonString, Form1->RadioButtonFile}) {
@@ -404,8 +405,7 @@ private slots:
         // Three picks then cancel: the field followed each and keeps the third. Looking into
         // another folder afterwards selects nothing.
         browse([&](QFileDialog& dialog) {
-            QVERIFY(dialog.isSizeGripEnabled());
-            QCOMPARE(dialog.fileMode(), QFileDialog::AnyFile);
+            QVERIFY(dialog.isSizeGripEnabled() && dialog.fileMode() == QFileDialog::AnyFile);
             for (const QString& file : files) {
                 pick(dialog, file);
                 QCOMPARE(Form1->EditInputFile->Text(), file);
@@ -413,9 +413,15 @@ private slots:
             dialog.setDirectory(QDir::rootPath());
         });
         QCOMPARE(Form1->EditInputFile->Text(), files[2]);
-        // After a choice the box starts empty again; cancelled at once, the field stays.
+        // After a choice the box starts empty again; a confirmed pick stays, and cancelled at
+        // once the field stays as it was.
+        browse([&](QFileDialog& dialog) {
+            pick(dialog, files[0]);
+            static_cast<QDialog&>(dialog).accept();
+        });
+        QCOMPARE(Form1->EditInputFile->Text(), files[0]);
         browse([](QFileDialog&) {});
-        QCOMPARE(Form1->EditInputFile->Text(), files[2]);
+        QCOMPARE(Form1->EditInputFile->Text(), files[0]);
     }
 };
 
