@@ -106,13 +106,6 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("AB"));
     }
 
-    void theColourIsTheBackgroundAlsoWhileDisabled() {
-        edit->SetColor(clBtnFace);
-        edit->setEnabled(false);
-        QCOMPARE(edit->palette().color(QPalette::Disabled, QPalette::Base),
-                 QApplication::palette().color(QPalette::Button));
-    }
-
     // The press notice comes before the focus moves, for any button. A left press brings the
     // focus without a select-all; a right one selects all; a middle one places the caret. A
     // click is a single left press and release inside.
@@ -143,19 +136,6 @@ private slots:
         }
         QCOMPARE(buttons, (QList<TMouseButton>{mbLeft, mbRight, mbMiddle}));
         QCOMPARE(clicked.count(), 2);
-    }
-
-    void selLengthZeroPutsTheCaretAtTheStartAndScrollsItIntoView() {
-        edit->SetHideSelection(false);
-        edit->SetText(QString(128, 'D'));
-        // Unfocused throughout: the scrolling must not wait for the focus.
-        edit->SelectAll();
-        QVERIFY(caretLeft(*edit) > edit->width() / 2); // the tail shows
-        edit->SetSelLength(0);
-        QVERIFY(!edit->hasSelectedText());
-        QCOMPARE(edit->cursorPosition(), 0);
-        QVERIFY(caretLeft(*edit) < 10);
-        QCOMPARE(QApplication::focusWidget(), before);
     }
 };
 
