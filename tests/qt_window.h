@@ -14,9 +14,8 @@ inline bool showActive(QWidget& window) {
     return QTest::qWaitForWindowActive(&window);
 }
 
-// A mouse action through the window system, at a point of target: a press updates the pressed
-// buttons and moves the focus, a release goes to the widget that took the press, and a second
-// click in time is a double click, exactly as with a real mouse.
+// A mouse action through the window system, as with a real mouse: a press moves the focus, a
+// release goes to the widget that took the press, a second click in time is a double click.
 inline void mouseThroughWindow(QTest::MouseAction action, QWidget& target,
                                Qt::MouseButton button = Qt::LeftButton, QPoint at = {4, 4}) {
     QTest::mouseEvent(action, target.window()->windowHandle(), button, {},
@@ -33,8 +32,7 @@ inline int caretLeft(QLineEdit& field) {
     return field.inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
 }
 
-// QTEST_MAIN with the program's application object, whose notify raises the controls' press
-// notices.
+// QTEST_MAIN with the program's application object, whose notify raises the press notices.
 #define KESTRUM_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char** argv) {                                                              \
         TApplication app(argc, argv);                                                              \

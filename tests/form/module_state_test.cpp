@@ -8,29 +8,21 @@ namespace {
 
 bool stateMade() { return digest::DigestBuffer.has_value() && digest::HexText.has_value(); }
 
-TEST(ModuleState, NothingIsMadeBeforeTheFirstInitialisationAndNothingPointsAtAField) {
-    EXPECT_FALSE(digest::DigestBuffer.has_value());
-    EXPECT_FALSE(digest::HexText.has_value());
+TEST(ModuleState, NothingBeforeTheFirstInitialisationThenMadeOnceAndEndedOnBalance) {
+    EXPECT_FALSE(digest::DigestBuffer.has_value() || digest::HexText.has_value());
     EXPECT_EQ(PendingSelectEdit, nullptr);
-}
 
-TEST(ModuleState, NestedInitialisationsMakeTheStateOnceAndTheBalancingFinalisationEndsIt) {
     Unit1::Initialize();
     ASSERT_TRUE(stateMade());
     EXPECT_EQ(digest::DigestBuffer->size(), 10u);
     EXPECT_TRUE(digest::HexText->empty());
-    const CryptoPP::byte* buffer = digest::DigestBuffer->data();
     *digest::HexText = "in use";
-
     Unit1::Initialize();
-    EXPECT_EQ(digest::DigestBuffer->data(), buffer);
     EXPECT_EQ(*digest::HexText, "in use");
-
     Unit1::Finalize();
     EXPECT_TRUE(stateMade());
     Unit1::Finalize();
-    EXPECT_FALSE(digest::DigestBuffer.has_value());
-    EXPECT_FALSE(digest::HexText.has_value());
+    EXPECT_FALSE(digest::DigestBuffer.has_value() || digest::HexText.has_value());
 }
 
 TEST(ModuleState, AFinalisationWithoutAnInitialisationEndsNothing) {
@@ -42,8 +34,7 @@ TEST(ModuleState, AFinalisationWithoutAnInitialisationEndsNothing) {
     Unit1::Initialize();
     EXPECT_EQ(*digest::HexText, "kept");
     digest::EndHexState();
-
-    Unit1::Initialize(); // balanced again: a fresh start makes the state
+    Unit1::Initialize();
     EXPECT_TRUE(stateMade());
     Unit1::Finalize();
     EXPECT_FALSE(stateMade());

@@ -7,29 +7,21 @@
 class PrimarySelectionTest : public QObject {
     Q_OBJECT
 
-    MainWindowFixture main;
-
 private slots:
-    void init() { QVERIFY(main.open()); }
-    void cleanup() { main.close(); }
-
-    // Qt 6.4 alone would crash here.
-    void aMiddleClickWhenNoProgramHoldsTheSelectionPastesNothing() {
-        QGuiApplication::clipboard()->clear(QClipboard::Selection);
-        Form1->Memo1->SetText("kept");
-        mouseThroughWindow(QTest::MouseClick, *Form1->Memo1, Qt::MiddleButton, {20, 20});
-        QCOMPARE(Form1->Memo1->Text(), QString("kept"));
-    }
+    void init() { QVERIFY(openMainWindow()); }
+    void cleanup() { closeMainWindow(); }
 
     void aClickSelectAllIsPastedByAMiddleClick() {
         QVERIFY(QGuiApplication::clipboard()->supportsSelection());
-        const QString digest("900150983CD24FB0D6963F7D28E17F72");
-        Form1->EditMD5->SetText(digest);
-        clickThroughWindow(*Form1->EditMD5, {40, 10});
-        QCOMPARE(Form1->EditMD5->selectedText(), digest);
-
+        // With no program holding the selection, Qt 6.4 alone would crash here.
+        QGuiApplication::clipboard()->clear(QClipboard::Selection);
         mouseThroughWindow(QTest::MouseClick, *Form1->Memo1, Qt::MiddleButton, {20, 20});
-        QCOMPARE(Form1->Memo1->Text(), digest);
+        QVERIFY(Form1->Memo1->Text().isEmpty());
+
+        Form1->EditMD5->SetText("900150983CD24FB0D6963F7D28E17F72");
+        clickThroughWindow(*Form1->EditMD5, {40, 10});
+        mouseThroughWindow(QTest::MouseClick, *Form1->Memo1, Qt::MiddleButton, {20, 20});
+        QCOMPARE(Form1->Memo1->Text(), Form1->EditMD5->Text());
     }
 };
 

@@ -1,26 +1,12 @@
-#include "digest/algorithms.h"
 #include "form/module_state.h"
 #include "main_window.h"
+#include "opened_urls.h"
 
 // Result fields filled as a computation leaves them; the mouse goes through the window system.
 class SelectionTest : public QObject {
     Q_OBJECT
 
     static constexpr QPoint kInside{40, 10};
-    MainWindowFixture main;
-
-    static QList<TEdit*> resultFields() {
-        QList<TEdit*> fields;
-        for (const auto& row : digest::kAlgorithms)
-            fields.append(MainWindowFixture::control<TEdit>(QString("Edit") + row.tag));
-        return fields;
-    }
-
-    static void fill() {
-        const QString hex = QString("0123456789ABCDEF").repeated(8);
-        for (std::size_t row = 0; row < digest::kAlgorithmCount; ++row)
-            resultFields()[int(row)]->SetText(hex.left(int(digest::kAlgorithms[row].digestSize) * 2));
-    }
 
     static bool wholly(TEdit* field) {
         return !field->Text().isEmpty() && field->selectedText() == field->Text();
@@ -33,113 +19,69 @@ class SelectionTest : public QObject {
                 QVERIFY2(!field->hasSelectedText(), qPrintable(field->objectName()));
     }
 
+    static void drag(TEdit& field, int fromX, int toX) {
+        mouseThroughWindow(QTest::MousePress, field, Qt::LeftButton, {fromX, 10});
+        QTest::mouseMove(Form1->windowHandle(), field.mapTo(Form1, QPoint(toX, 10)));
+        mouseThroughWindow(QTest::MouseRelease, field, Qt::LeftButton, {toX, 10});
+    }
+
 private slots:
     void init() {
         PendingSelectEdit = nullptr;
-        QVERIFY(main.open());
-        fill();
+        QVERIFY(openMainWindow());
+        fillResultFields();
         Form1->Button1->setFocus();
     }
-    void cleanup() { main.close(); }
+    void cleanup() { closeMainWindow(); }
 
-    void firstClickSelectsAllTheNextPlacesTheCaret() {
-        // EditMD5 differs from the others on keyboard entry only.
-        for (TEdit* field : {Form1->EditSHA1, Form1->EditMD5}) {
+    // Each click comes to a field without the focus: it selects all there, and clears the others
+    // back to their first character.
+    void aFirstClickSelectsAllAndClearsTheOthers() {
+        for (TEdit* field : resultFields()) {
             clickThroughWindow(*field, kInside);
-            QCOMPARE(QApplication::focusWidget(), field);
-            QVERIFY(wholly(field));
+            QVERIFY2(wholly(field), qPrintable(field->objectName()));
             expectNoSelectionBut(field);
-
-            clickThroughWindow(*field, kInside);
-            QVERIFY(!field->hasSelectedText());
-            QCOMPARE(field->cursorPosition(), field->cursorPositionAt(kInside));
+            if (field == Form1->EditSHA512)
+                QVERIFY(caretLeft(*field) > field->width() / 2); // its tail shows
         }
-        // A selection dragged backwards inside the focused field shrinks to its lower end.
-        TEdit* field = Form1->EditMD5;
-        mouseThroughWindow(QTest::MousePress, *field, Qt::LeftButton, {120, 10});
-        QTest::mouseMove(Form1->windowHandle(), field->mapTo(Form1, QPoint(20, 10)));
-        QVERIFY(field->hasSelectedText());
-        mouseThroughWindow(QTest::MouseRelease, *field, Qt::LeftButton, {20, 10});
-        QVERIFY(!field->hasSelectedText());
-        QCOMPARE(field->cursorPosition(), field->cursorPositionAt({20, 10}));
-    }
-
-    void aClickClearsTheOtherFieldsAndShowsTheirFirstCharacter() {
-        TEdit* wide = Form1->EditSHA512;
-        clickThroughWindow(*wide, kInside);
-        QVERIFY(wholly(wide));
-        QVERIFY(caretLeft(*wide) > wide->width() / 2); // its tail shows
-
-        clickThroughWindow(*Form1->EditWHIRLPOOL, kInside);
-        QVERIFY(wholly(Form1->EditWHIRLPOOL));
-        expectNoSelectionBut(Form1->EditWHIRLPOOL);
-        QCOMPARE(wide->cursorPosition(), 0);
-        QVERIFY(caretLeft(*wide) < 10);
-    }
-
-    void aDragReleasedOutsideKeepsWhatWasDragged() {
-        TEdit* field = Form1->EditSHA256;
-        const int pressedAt = field->cursorPositionAt({120, 10});
-        mouseThroughWindow(QTest::MousePress, *field, Qt::LeftButton, {120, 10});
-        QTest::mouseMove(Form1->windowHandle(), field->mapTo(Form1, QPoint(60, 10)));
-        // Released left of the field, by the window's edge.
-        mouseThroughWindow(QTest::MouseRelease, *field, Qt::LeftButton, {-4, 10});
-        QCOMPARE(QApplication::focusWidget(), field);
-        QCOMPARE(field->selectionStart(), 0);
-        QCOMPARE(field->selectedText(), field->Text().left(pressedAt));
-
-        clickThroughWindow(*field, kInside);
-        QVERIFY(!field->hasSelectedText());
-        QCOMPARE(field->cursorPosition(), field->cursorPositionAt(kInside));
-    }
-
-    void aRightPressThenALeftClickElsewhereSelectsThatFieldOnly() {
-        mouseThroughWindow(QTest::MouseClick, *Form1->EditSHA384, Qt::RightButton, kInside);
-        // The press gave the field the focus; what it selects then is its AutoSelect's doing.
-        QCOMPARE(QApplication::focusWidget(), Form1->EditSHA384);
-        expectNoSelectionBut(Form1->EditSHA384);
-        // Its context menu is open: the user dismisses it.
-        QWidget* menu = QApplication::activePopupWidget();
-        QVERIFY(menu);
-        QTest::keyClick(menu, Qt::Key_Escape);
-        QVERIFY(!QApplication::activePopupWidget());
-
-        clickThroughWindow(*Form1->EditSHA1, kInside);
-        QVERIFY(wholly(Form1->EditSHA1));
-        expectNoSelectionBut(Form1->EditSHA1);
-    }
-
-    void aDoubleClickLeavesTheFirstClicksSelectAll() {
+        QCOMPARE(Form1->EditSHA512->cursorPosition(), 0);
+        QVERIFY(caretLeft(*Form1->EditSHA512) < 10);
+        // A double click leaves its first click's select-all.
         mouseThroughWindow(QTest::MouseDClick, *Form1->EditTiger, Qt::LeftButton, kInside);
         QVERIFY(wholly(Form1->EditTiger));
         expectNoSelectionBut(Form1->EditTiger);
         QCOMPARE(PendingSelectEdit, nullptr);
     }
 
-    void tabEntrySelectsAllButEditMD5AndOnlyCheckBoxMD5Clears() {
-        Form1->EditMD5->setSelection(2, 3);
+    void dragsAndLaterClicks() {
+        // Released outside the field: what was dragged stays selected.
+        TEdit* field = Form1->EditSHA256;
+        const int pressedAt = field->cursorPositionAt({120, 10});
+        drag(*field, 120, -4);
+        QCOMPARE(QApplication::focusWidget(), field);
+        QCOMPARE(field->selectionStart(), 0);
+        QCOMPARE(field->selectedText(), field->Text().left(pressedAt));
+        // A second, separate click leaves a caret only.
+        clickThroughWindow(*field, kInside);
+        QVERIFY(!field->hasSelectedText());
+        QCOMPARE(field->cursorPosition(), field->cursorPositionAt(kInside));
+        // Dragged backwards inside the focused field, the click shrinks it to its lower end.
+        drag(*field, 120, 20);
+        QVERIFY(!field->hasSelectedText());
+        QCOMPARE(field->cursorPosition(), field->cursorPositionAt({20, 10}));
+    }
+
+    void aRightPressThenALeftClickElsewhereSelectsThatFieldOnly() {
+        mouseThroughWindow(QTest::MouseClick, *Form1->EditSHA384, Qt::RightButton, kInside);
+        QCOMPARE(QApplication::focusWidget(), Form1->EditSHA384);
+        expectNoSelectionBut(Form1->EditSHA384);
+        // Its context menu is open: the user dismisses it.
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+
         clickThroughWindow(*Form1->EditSHA1, kInside);
-        Form1->Button1->setFocus();
-
-        // Button1 -> CheckBoxMD5: its entry clears everything.
-        QTest::keyClick(Form1->Button1, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), Form1->CheckBoxMD5);
-        expectNoSelectionBut();
-        QCOMPARE(Form1->EditMD5->cursorPosition(), 2);
-
-        // On through EditSHA1, EditMD5, CheckBoxSHA1, ... to CheckBoxTiger.
-        while (QApplication::focusWidget() != Form1->CheckBoxTiger)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        for (TEdit* field : {Form1->EditSHA1, Form1->EditSHA224, Form1->EditSHA256,
-                             Form1->EditSHA384, Form1->EditSHA512, Form1->EditTiger})
-            QVERIFY2(wholly(field), qPrintable(field->objectName()));
-        QVERIFY(!Form1->EditMD5->hasSelectedText());
-        QCOMPARE(Form1->EditMD5->cursorPosition(), 2);
-
-        clickThroughWindow(*Form1->EditRIPEMD160, kInside);
-        expectNoSelectionBut(Form1->EditRIPEMD160);
-        clickThroughWindow(*Form1->CheckBoxMD5);
-        expectNoSelectionBut();
+        QVERIFY(wholly(Form1->EditSHA1));
+        expectNoSelectionBut(Form1->EditSHA1);
     }
 
     void emptyFieldsSelectNothing() {
@@ -161,13 +103,26 @@ private slots:
         TMouseActivate activate = maDefault;
         Form1->EditActivate(&derived, mbLeft, 0, 1, 1, 1, activate);
         QCOMPARE(PendingSelectEdit, nullptr);
-
         Form1->EditActivate(Form1->EditSHA1, mbLeft, 0, 1, 1, 1, activate);
-        QCOMPARE(PendingSelectEdit, Form1->EditSHA1);
         Form1->EditClick(&derived);
         Form1->EditClick(Form1->CheckBoxMD5);
         QCOMPARE(PendingSelectEdit, Form1->EditSHA1);
         expectNoSelectionBut();
+    }
+
+    void eachLogoClickOpensTheSiteAndTheWindowStaysAsItWas() {
+        OpenedUrls opened({"https"});
+        const QImage before = Form1->grab().toImage();
+        const QRect geometry = Form1->geometry();
+        clickThroughWindow(*Form1->Image1, {40, 15});
+        clickThroughWindow(*Form1->Image1, {40, 15});
+        // A double click is one click more.
+        mouseThroughWindow(QTest::MouseDClick, *Form1->Image1, Qt::LeftButton, {40, 15});
+        QCOMPARE(opened.urls, QList<QUrl>(3, QUrl("https://kestrum.example.org/")));
+        QCOMPARE(QApplication::focusWidget(), Form1->Button1);
+        QVERIFY(Form1->isActiveWindow());
+        QCOMPARE(Form1->geometry(), geometry);
+        QCOMPARE(Form1->grab().toImage(), before);
     }
 };
 
