@@ -46,6 +46,13 @@ private:
 };
 
 inline int runWithRatios(int argc, char** argv) {
+    // Repetitions of both sides interleaved in random order: a shared machine's drift then
+    // falls on both alike. A flag on the command line still overrides it.
+    std::vector<char*> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave);
+    argc = static_cast<int>(args.size());
+    argv = args.data();
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
