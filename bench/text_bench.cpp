@@ -6,8 +6,8 @@
 #include "../tests/digest/quiet_window.h"
 #include "digest/compute.h"
 #include "digest/hash_to_hex.h"
-#include "raw_limit.h"
 #include "ratio_main.h"
+#include "raw_limit.h"
 
 namespace {
 

@@ -14,7 +14,8 @@
 namespace digest {
 namespace {
 
-template <class Hash> std::unique_ptr<CryptoPP::HashTransformation> make() {
+template <class Hash>
+std::unique_ptr<CryptoPP::HashTransformation> make() {
     return std::make_unique<Hash>();
 }
 
@@ -43,8 +44,8 @@ const std::array<Algorithm, kAlgorithmCount> kAlgorithms = {{
 }};
 
 const std::array<std::size_t, kAlgorithmCount> kCreationOrder = {
-    row::SHA1,      row::SHA256,    row::SHA224,    row::SHA384, row::SHA512, row::Tiger,
-    row::RIPEMD160, row::RIPEMD128, row::RIPEMD256, row::WHIRLPOOL, row::MD5, row::MD2,
+    row::SHA1,      row::SHA256,    row::SHA224,    row::SHA384,    row::SHA512, row::Tiger,
+    row::RIPEMD160, row::RIPEMD128, row::RIPEMD256, row::WHIRLPOOL, row::MD5,    row::MD2,
     row::MD4,       row::CRC32,     row::ADLER32,   row::PANAMA,
 };
 

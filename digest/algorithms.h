@@ -18,8 +18,8 @@ struct Algorithm {
     const char* caption; // the check box's caption
     unsigned digestSize; // bytes
     HashMaker make;
-    bool reversedPairs;  // shown with its byte pairs in reverse order (CRC32)
-    int screenRow;       // 1 is the top row of the window
+    bool reversedPairs; // shown with its byte pairs in reverse order (CRC32)
+    int screenRow;      // 1 is the top row of the window
 };
 
 constexpr std::size_t kAlgorithmCount = 16;

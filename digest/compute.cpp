@@ -13,8 +13,7 @@ void feedText(ComputeWindow& window, HashSet& hashes, std::string& input) {
 
     for (std::size_t row = 0; row < kAlgorithmCount; ++row)
         if (window.RowChecked(row))
-            hashes[row].Update(reinterpret_cast<const CryptoPP::byte*>(input.data()),
-                               input.size());
+            hashes[row].Update(reinterpret_cast<const CryptoPP::byte*>(input.data()), input.size());
 
     // The bar stands full: range 1 to 2 whatever a file run left.
     window.SetProgressPosition(2);

@@ -81,8 +81,8 @@ void TForm1::EditClick(TObject* Sender) {
 
 void TForm1::ClearSel(TObject* /*Sender*/) {
     for (TEdit* edit : {EditMD5, EditMD2, EditMD4, EditCRC32, EditADLER32, EditSHA1, EditSHA224,
-                        EditSHA256, EditSHA384, EditSHA512, EditTiger, EditRIPEMD160,
-                        EditRIPEMD128, EditRIPEMD256, EditWHIRLPOOL, EditPANAMA})
+                        EditSHA256, EditSHA384, EditSHA512, EditTiger, EditRIPEMD160, EditRIPEMD128,
+                        EditRIPEMD256, EditWHIRLPOOL, EditPANAMA})
         edit->SetSelLength(0);
 }
 

@@ -8,7 +8,8 @@
 
 namespace {
 
-template <class Control> Control* control(TForm1& form, const char* prefix, const char* tag) {
+template <class Control>
+Control* control(TForm1& form, const char* prefix, const char* tag) {
     auto* found = form.findChild<Control*>(QString(prefix) + tag, Qt::FindDirectChildrenOnly);
     Q_ASSERT(found);
     return found;
@@ -31,9 +32,7 @@ bool FormComputeWindow::RowChecked(std::size_t row) { return boxes_[row]->Checke
 
 std::string FormComputeWindow::MemoText() { return ToAnsiText(form_.Memo1->Text()); }
 
-std::string FormComputeWindow::InputFileName() {
-    return form_.EditInputFile->Text().toStdString();
-}
+std::string FormComputeWindow::InputFileName() { return form_.EditInputFile->Text().toStdString(); }
 
 std::string FormComputeWindow::NativeFileName(const std::string& name) {
     return QFile::encodeName(QString::fromStdString(name)).toStdString();

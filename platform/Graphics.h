@@ -14,9 +14,9 @@ Q_ENUM_NS(TColor)
 
 } // namespace Graphics
 
-using Graphics::TColor;
 using Graphics::clBtnFace;
 using Graphics::clWindow;
+using Graphics::TColor;
 
 // clWindow is the palette's Base colour (a field's background), clBtnFace its Button colour.
 QColor ColorValue(TColor color);

@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QUrl>
 
-bool ShellExecuteA(HWND /*window*/, const char* operation, const char* file,
-                   const char* parameters, const char* directory, int /*showCommand*/) {
+bool ShellExecuteA(HWND /*window*/, const char* operation, const char* file, const char* parameters,
+                   const char* directory, int /*showCommand*/) {
     // A null operation is the default verb, which is "open".
     if (operation && std::strcmp(operation, "open") != 0)
         return false;

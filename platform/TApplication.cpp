@@ -5,10 +5,10 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QSettings>
 #include <QIcon>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QSettings>
 
 #include "platform/Exception.h"
 #include "platform/TEdit.h"

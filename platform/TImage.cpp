@@ -2,9 +2,7 @@
 
 #include <QMouseEvent>
 
-TImage::TImage(QWidget* parent) : QLabel(parent) {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-}
+TImage::TImage(QWidget* parent) : QLabel(parent) { setAlignment(Qt::AlignLeft | Qt::AlignTop); }
 
 void TImage::mousePressEvent(QMouseEvent* event) {
     click_.press(*event);

@@ -45,16 +45,15 @@ TEST_F(ComputeText, FeedsAndShowsOnlyTickedRowsReadingEveryBoxAtEachStep) {
         if (a.tag == std::string("MD5") || a.tag == std::string("CRC32"))
             expected.push_back(std::string("Update ") + a.tag + " 3");
     }
-    expected.insert(expected.end(),
-                    {"Position 2", "Max 2", "Min 1", "Step 1", "FileInputChecked"});
+    expected.insert(expected.end(), {"Position 2", "Max 2", "Min 1", "Step 1", "FileInputChecked"});
     for (const auto& a : kAlgorithms) {
         expected.push_back(std::string("Checked ") + a.tag);
         if (a.tag == std::string("MD5"))
             expected.insert(expected.end(),
                             {"Final MD5", "SetText EditMD5 900150983CD24FB0D6963F7D28E17F72"});
         if (a.tag == std::string("CRC32"))
-            expected.insert(expected.end(), {"SetText EditCRC32 ", "Final CRC32",
-                                             "SetText EditCRC32 352441C2"});
+            expected.insert(expected.end(),
+                            {"SetText EditCRC32 ", "Final CRC32", "SetText EditCRC32 352441C2"});
     }
     const auto release = lifeLog("release");
     expected.insert(expected.end(), release.begin(), release.end());
@@ -75,8 +74,8 @@ TEST_F(ComputeText, AnEqualResultIsNotRewrittenButCrc32IsEmptiedAndRefilled) {
 
 TEST_F(ComputeText, TheTextIsFedOnceEvenWhenEmptyAndEndsAtItsFirstZeroByte) {
     w.ticked[row::MD5] = true;
-    for (const auto& [memo, update] : {std::pair{std::string(), "Update MD5 0"},
-                                       {std::string("abc\0def", 7), "Update MD5 3"}}) {
+    for (const auto& [memo, update] :
+         {std::pair{std::string(), "Update MD5 0"}, {std::string("abc\0def", 7), "Update MD5 3"}}) {
         w.memo = memo;
         w.calls.clear();
         press();

@@ -67,15 +67,16 @@ struct FakeStream {
             const auto at = static_cast<std::size_t>(s.pos);
             if (at >= s.failAfter)
                 return errno = EIO, -1;
-            const std::size_t n = std::min({at < s.data.size() ? s.data.size() - at : 0, size,
-                                            s.failAfter - at});
+            const std::size_t n =
+                std::min({at < s.data.size() ? s.data.size() - at : 0, size, s.failAfter - at});
             std::memcpy(buf, s.data.data() + at, n);
             s.pos += static_cast<std::int64_t>(n);
             return static_cast<ssize_t>(n);
         };
         io.seek = [](void* c, off64_t* offset, int whence) -> int {
             auto& s = *static_cast<FakeStream*>(c);
-            const std::int64_t end = s.claimedSize >= 0 ? s.claimedSize : std::int64_t(s.data.size());
+            const std::int64_t end =
+                s.claimedSize >= 0 ? s.claimedSize : std::int64_t(s.data.size());
             s.pos = *offset + (whence == SEEK_SET ? 0 : whence == SEEK_CUR ? s.pos : end);
             *offset = s.pos;
             return 0;

@@ -150,13 +150,15 @@ TEST_F(FileInput, EachBlockReadsEveryBoxFeedsTheTickedRowsAndStepsTheBarOnce) {
         pressRecorded();
 
         const std::string max = std::to_string(c.max);
-        std::vector<std::string> expected = {"FileInputChecked", "InputFileName", "Position 0",
-                                             "Max " + max, "ReadMax", "Min 1", "Step 1"};
+        std::vector<std::string> expected = {
+            "FileInputChecked", "InputFileName", "Position 0", "Max " + max,
+            "ReadMax",          "Min 1",         "Step 1"};
         for (std::size_t at = 0; at < c.size; at += 1024) {
             for (std::size_t r = 0; r < kAlgorithmCount; ++r) {
                 expected.push_back("Checked " + FakeWindow::tag(r));
                 if (c.crc32 && r == row::CRC32)
-                    expected.push_back("Update CRC32 " + std::to_string(std::min(c.size - at, kBlockSize)));
+                    expected.push_back("Update CRC32 " +
+                                       std::to_string(std::min(c.size - at, kBlockSize)));
             }
             expected.push_back("StepIt");
         }
@@ -166,7 +168,8 @@ TEST_F(FileInput, EachBlockReadsEveryBoxFeedsTheTickedRowsAndStepsTheBarOnce) {
         got.resize(std::min(got.size(), expected.size()));
         EXPECT_EQ(got, expected);
         EXPECT_EQ(afterLoop, c.afterLoop);
-        EXPECT_EQ(std::vector({w.min, w.max, w.position, w.step}), std::vector({1, c.max, c.max, 1}));
+        EXPECT_EQ(std::vector({w.min, w.max, w.position, w.step}),
+                  std::vector({1, c.max, c.max, 1}));
         if (!c.crc32)
             expectUntouched();
     }
@@ -190,7 +193,8 @@ TEST(PlanProgress, CountsBlocksBelowTwoTebibytesAndGroupsThemAbove) {
              Case{std::int64_t{1} << 42, std::int64_t{1} << 32, 3, 1431655767},
          }) {
         const ProgressPlan p = PlanProgress(c.size);
-        EXPECT_EQ(std::tuple(p.blocks, p.blocksPerStep, p.max), std::tuple(c.blocks, c.perStep, c.max))
+        EXPECT_EQ(std::tuple(p.blocks, p.blocksPerStep, p.max),
+                  std::tuple(c.blocks, c.perStep, c.max))
             << c.size;
     }
     // The largest size a stream can report still fits, with the smallest grouping that does.
@@ -248,8 +252,8 @@ TEST_F(FileInput, TheFileIsClosedWhenTheWindowThrowsMidway) {
 TEST_F(FileInput, AFileThatGrowsOrShrinksWhileReadIsHashedToTheEndItFinds) {
     // The cut lies beyond what the stream buffers at its first read, so the cut is what it meets.
     const std::string bytes = PseudoRandomBytes(3 * kStreamBufferSize);
-    for (const auto& [before, after] :
-         {std::pair<std::size_t, std::size_t>{3000, 5000}, {bytes.size(), kStreamBufferSize + 1500}}) {
+    for (const auto& [before, after] : {std::pair<std::size_t, std::size_t>{3000, 5000},
+                                        {bytes.size(), kStreamBufferSize + 1500}}) {
         SCOPED_TRACE(std::to_string(before) + " -> " + std::to_string(after));
         w.calls.clear();
         w.fileName = dir.write("changes", bytes.substr(0, before));

@@ -51,8 +51,9 @@ TEST_F(KnownAnswers, EveryRowGivesThePublishedDigestsWhetherFedWholeOrInPieces) 
     std::map<std::string, std::set<std::string>> covered;
     for (const auto& k : kKnownAnswers) {
         SCOPED_TRACE(std::string(k.tag) + " of " + k.input + " from " + k.source);
-        const auto a = std::find_if(kAlgorithms.begin(), kAlgorithms.end(),
-                                    [&](const Algorithm& a) { return k.tag == std::string(a.tag); });
+        const auto a =
+            std::find_if(kAlgorithms.begin(), kAlgorithms.end(),
+                         [&](const Algorithm& a) { return k.tag == std::string(a.tag); });
         ASSERT_NE(a, kAlgorithms.end());
         const std::string& data = kInputs.at(k.input);
         EXPECT_EQ(digestOf(*a, data, std::max<std::size_t>(data.size(), 1)), k.hex);

@@ -17,7 +17,8 @@ inline void closeMainWindow() {
     Unit1::Finalize();
 }
 
-template <class Control = QWidget> Control* control(const QString& name) {
+template <class Control = QWidget>
+Control* control(const QString& name) {
     return Form1->findChild<Control*>(name);
 }
 

@@ -25,7 +25,7 @@ TEST(AnsiText, CyrillicIsOneByteOfWindows1251) {
 TEST(AnsiText, ACharacterOutsideTheCodePageBecomesOneQuestionMark) {
     EXPECT_EQ(ansi("ä"), "?");
     EXPECT_EQ(ansi("x\xF0\x9F\x98\x80y"), "x?y"); // one character beyond 16 bits
-    EXPECT_EQ(ansi("\xEF\xBF\xBF"), "?");       // U+FFFF, no character at all
+    EXPECT_EQ(ansi("\xEF\xBF\xBF"), "?");         // U+FFFF, no character at all
     EXPECT_EQ(ansi("漢字"), "??");
 }
 

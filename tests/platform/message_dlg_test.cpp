@@ -16,8 +16,10 @@ private slots:
         const struct {
             int x, y;
             Qt::Key key;
-        } cases[] = {{101, 255, Qt::Key_Escape}, {0, 0, Qt::Key_Return},
-                     {-1, 255, Qt::Key_Escape}, {101, -300, Qt::Key_Escape},
+        } cases[] = {{101, 255, Qt::Key_Escape},
+                     {0, 0, Qt::Key_Return},
+                     {-1, 255, Qt::Key_Escape},
+                     {101, -300, Qt::Key_Escape},
                      {-5, -5, Qt::Key_Escape}};
         for (const auto& c : cases) {
             QString title, text;

@@ -42,8 +42,9 @@ std::string walkGif(const QByteArray& b) {
         }
         if (u8(b, at) == 0x21) {
             const unsigned label = u8(b, at + 1);
-            out += label == 0xF9 ? ((u8(b, at + 3) & 1) || le16(b, at + 4) ? 'c' : 'C')
-                                 : label == 0xFF ? 'A' : '?';
+            out += label == 0xF9   ? ((u8(b, at + 3) & 1) || le16(b, at + 4) ? 'c' : 'C')
+                   : label == 0xFF ? 'A'
+                                   : '?';
             at = skipSubBlocks(at + 2);
         } else if (u8(b, at) == 0x2C) {
             out += (u8(b, at + 9) & 0x87) == 0x87 ? 'F' : 'f';
