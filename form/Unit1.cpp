@@ -25,6 +25,13 @@ TForm1::TForm1(QWidget* Owner) : TForm(Owner) {
     OpenDialog1->setObjectName("OpenDialog1");
     connect(OpenDialog1, SIGNAL(OnSelectionChange(TObject*)), this,
             SLOT(OpenDialog1Close(TObject*)));
+    // The rows' controls, found once by the names the algorithm table gives them.
+    for (std::size_t row = 0; row < digest::kAlgorithmCount; ++row) {
+        const QString tag = digest::kAlgorithms[row].tag;
+        boxes_[row] = findChild<TCheckBox*>("CheckBox" + tag, Qt::FindDirectChildrenOnly);
+        fields_[row] = findChild<TEdit*>("Edit" + tag, Qt::FindDirectChildrenOnly);
+        Q_ASSERT(boxes_[row] && fields_[row]);
+    }
 }
 
 void TForm1::Button1Click(TObject* /*Sender*/) {
@@ -80,9 +87,7 @@ void TForm1::EditClick(TObject* Sender) {
 }
 
 void TForm1::ClearSel(TObject* /*Sender*/) {
-    for (TEdit* edit : {EditMD5, EditMD2, EditMD4, EditCRC32, EditADLER32, EditSHA1, EditSHA224,
-                        EditSHA256, EditSHA384, EditSHA512, EditTiger, EditRIPEMD160, EditRIPEMD128,
-                        EditRIPEMD256, EditWHIRLPOOL, EditPANAMA})
+    for (TEdit* edit : fields_)
         edit->SetSelLength(0);
 }
 

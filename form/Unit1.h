@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+
+#include "digest/algorithms.h"
 #include "platform/Controls.h"
 #include "platform/TForm.h"
 #include "ui_TForm1.h"
@@ -22,6 +25,10 @@ public:
 
     TOpenDialog* OpenDialog1;
 
+    // A row's check box and result field, rows in the algorithm table's order.
+    TCheckBox* AlgorithmBox(std::size_t row) const { return boxes_[row]; }
+    TEdit* ResultField(std::size_t row) const { return fields_[row]; }
+
 public slots:
     void Button2Click(TObject* Sender);
     void OpenDialog1Close(TObject* Sender);
@@ -33,6 +40,10 @@ public slots:
     void ClearSel(TObject* Sender);
     void EditActivate(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y,
                       int HitTest, TMouseActivate& MouseActivate);
+
+private:
+    std::array<TCheckBox*, digest::kAlgorithmCount> boxes_;
+    std::array<TEdit*, digest::kAlgorithmCount> fields_;
 };
 
 extern TForm1* Form1;

@@ -6,29 +6,13 @@
 #include "platform/Dialogs.h"
 #include "platform/ansi_text.h"
 
-namespace {
-
-template <class Control>
-Control* control(TForm1& form, const char* prefix, const char* tag) {
-    auto* found = form.findChild<Control*>(QString(prefix) + tag, Qt::FindDirectChildrenOnly);
-    Q_ASSERT(found);
-    return found;
-}
-
-} // namespace
-
-FormComputeWindow::FormComputeWindow(TForm1& form) : form_(form) {
-    for (std::size_t row = 0; row < digest::kAlgorithmCount; ++row) {
-        boxes_[row] = control<TCheckBox>(form, "CheckBox", digest::kAlgorithms[row].tag);
-        edits_[row] = control<TEdit>(form, "Edit", digest::kAlgorithms[row].tag);
-    }
-}
+FormComputeWindow::FormComputeWindow(TForm1& form) : form_(form) {}
 
 bool FormComputeWindow::TextInputChecked() { return form_.RadioButtonString->isChecked(); }
 
 bool FormComputeWindow::FileInputChecked() { return form_.RadioButtonFile->isChecked(); }
 
-bool FormComputeWindow::RowChecked(std::size_t row) { return boxes_[row]->Checked(); }
+bool FormComputeWindow::RowChecked(std::size_t row) { return form_.AlgorithmBox(row)->Checked(); }
 
 std::string FormComputeWindow::MemoText() { return ToAnsiText(form_.Memo1->Text()); }
 
@@ -39,7 +23,7 @@ std::string FormComputeWindow::NativeFileName(const std::string& name) {
 }
 
 void FormComputeWindow::SetResultText(std::size_t row, const std::string& text) {
-    edits_[row]->SetText(QString::fromStdString(text));
+    form_.ResultField(row)->SetText(QString::fromStdString(text));
 }
 
 void FormComputeWindow::SetProgressPosition(int value) { form_.ProgressBar1->SetPosition(value); }

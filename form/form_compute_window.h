@@ -1,16 +1,11 @@
 #pragma once
 
-#include <array>
-
-#include "digest/algorithms.h"
 #include "digest/compute_window.h"
 
-class TCheckBox;
-class TEdit;
 class TForm1;
 
-// The real window serving the compute operation for one press. Controls are looked up once,
-// by their names; their state is read at each call.
+// The real window serving the compute operation for one press; the controls' state is read
+// at each call.
 class FormComputeWindow : public digest::ComputeWindow {
 public:
     explicit FormComputeWindow(TForm1& form);
@@ -33,6 +28,4 @@ public:
 
 private:
     TForm1& form_;
-    std::array<TCheckBox*, digest::kAlgorithmCount> boxes_;
-    std::array<TEdit*, digest::kAlgorithmCount> edits_;
 };
