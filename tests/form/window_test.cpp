@@ -58,41 +58,16 @@ const struct {
     {"PANAMA", 499, 502, 84, 15, "Panama (LE)"},
 };
 
-const QStringList kTabCycle = {"Button1",
-                               "CheckBoxMD5",
-                               "EditSHA1",
-                               "EditMD5",
-                               "CheckBoxSHA1",
-                               "EditSHA224",
-                               "CheckBoxSHA224",
-                               "EditSHA256",
-                               "CheckBoxSHA256",
-                               "EditSHA384",
-                               "CheckBoxSHA384",
-                               "EditSHA512",
-                               "CheckBoxSHA512",
-                               "EditTiger",
-                               "CheckBoxTiger",
-                               "RadioButtonString",
-                               "Memo1",
-                               "EditWHIRLPOOL",
-                               "EditRIPEMD128",
-                               "EditRIPEMD256",
-                               "EditRIPEMD160",
-                               "CheckBoxWHIRLPOOL",
-                               "CheckBoxRIPEMD128",
-                               "CheckBoxRIPEMD256",
-                               "CheckBoxRIPEMD160",
-                               "EditMD2",
-                               "EditMD4",
-                               "EditCRC32",
-                               "CheckBoxMD2",
-                               "CheckBoxMD4",
-                               "CheckBoxCRC32",
-                               "EditADLER32",
-                               "CheckBoxADLER32",
-                               "EditPANAMA",
-                               "CheckBoxPANAMA"};
+// clang-format off
+const QStringList kTabCycle = {
+    "Button1", "CheckBoxMD5", "EditSHA1", "EditMD5", "CheckBoxSHA1", "EditSHA224",
+    "CheckBoxSHA224", "EditSHA256", "CheckBoxSHA256", "EditSHA384", "CheckBoxSHA384",
+    "EditSHA512", "CheckBoxSHA512", "EditTiger", "CheckBoxTiger", "RadioButtonString", "Memo1",
+    "EditWHIRLPOOL", "EditRIPEMD128", "EditRIPEMD256", "EditRIPEMD160", "CheckBoxWHIRLPOOL",
+    "CheckBoxRIPEMD128", "CheckBoxRIPEMD256", "CheckBoxRIPEMD160", "EditMD2", "EditMD4",
+    "EditCRC32", "CheckBoxMD2", "CheckBoxMD4", "CheckBoxCRC32", "EditADLER32", "CheckBoxADLER32",
+    "EditPANAMA", "CheckBoxPANAMA"};
+// clang-format on
 
 const QString kMd5OfAbc = "900150983CD24FB0D6963F7D28E17F72";
 
