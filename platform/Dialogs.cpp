@@ -1,41 +1,116 @@
 #include "platform/Dialogs.h"
 
+#include <cmath>
+
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
+#include <QTextLayout>
+
+#include "platform/TApplication.h"
 
 namespace {
 
-// Placed once it knows its own size, which QMessageBox settles as it is shown.
-class PlacedMessageBox : public QMessageBox {
+// The height text takes at width, and the width of its widest line.
+QSizeF laidOut(const QString& text, const QFont& font, qreal width, QTextOption::WrapMode mode) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(mode);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QSizeF size;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        size.rheight() += line.height();
+        size.setWidth(std::max(size.width(), line.naturalTextWidth()));
+    }
+    layout.endLayout();
+    return size;
+}
+
+class ErrorBox : public QMessageBox {
 public:
-    PlacedMessageBox(int x, int y) : QMessageBox(QApplication::activeWindow()), x_(x), y_(y) {}
+    ErrorBox(const QString& title, const QString& text, const std::optional<QPoint>& at)
+        : QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok,
+                      QApplication::activeWindow()),
+          at_(at) {
+        // A file name is input: never read as markup.
+        setTextFormat(Qt::PlainText);
+        setDefaultButton(QMessageBox::Ok);
+        setEscapeButton(QMessageBox::Ok);
+    }
 
 protected:
+    // QMessageBox settles its size as it is shown, and again after a long text is given room.
     void showEvent(QShowEvent* event) override {
-        QMessageBox::showEvent(event);
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QSize size = frameGeometry().size();
-        move(x_ >= 0 ? x_ : screen.x() + (screen.width() - size.width()) / 2,
-             y_ >= 0 ? y_ : screen.y() + (screen.height() - size.height()) / 2);
+        Guarded(this, [&] {
+            QMessageBox::showEvent(event);
+            breakLongWords();
+            place();
+        });
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        Guarded(this, [&] {
+            QMessageBox::resizeEvent(event);
+            place();
+        });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != label_ || event->type() != QEvent::Paint)
+            return QMessageBox::eventFilter(watched, event);
+        QPainter painter(label_);
+        painter.setPen(label_->palette().color(QPalette::WindowText));
+        QTextOption option(label_->alignment());
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        painter.drawText(QRectF(label_->contentsRect()), text(), option);
+        return true;
     }
 
 private:
-    int x_;
-    int y_;
+    // QLabel wraps at word boundaries only: a word wider than the box (a long file name) would
+    // run off its edge. Such a text is drawn here, broken where it must, with the room it needs.
+    void breakLongWords() {
+        label_ = findChild<QLabel*>("qt_msgbox_label");
+        if (!label_)
+            return;
+        const QFont& font = label_->font();
+        const qreal width = label_->contentsRect().width();
+        if (laidOut(text(), font, width, QTextOption::WordWrap).width() <= width)
+            return;
+        const int needed = int(std::ceil(
+            laidOut(text(), font, width, QTextOption::WrapAtWordBoundaryOrAnywhere).height()));
+        const QMargins margins = label_->contentsMargins();
+        label_->setMinimumHeight(needed + margins.top() + margins.bottom());
+        label_->installEventFilter(this);
+    }
+
+    void place() {
+        if (!at_ || !isVisible())
+            return;
+        const QPoint at = *at_;
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QSize size = frameGeometry().size();
+        move(at.x() >= 0 ? at.x() : screen.x() + (screen.width() - size.width()) / 2,
+             at.y() >= 0 ? at.y() : screen.y() + (screen.height() - size.height()) / 2);
+    }
+
+    std::optional<QPoint> at_;
+    QLabel* label_ = nullptr;
 };
 
 } // namespace
 
+void ShowErrorBox(const QString& title, const QString& text, const std::optional<QPoint>& at) {
+    ErrorBox box(title, text, at);
+    box.exec();
+}
+
 int MessageDlgPos(const QString& Msg, TMsgDlgType /*DlgType*/, TMsgDlgButtons /*Buttons*/,
                   int /*HelpCtx*/, int X, int Y) {
-    PlacedMessageBox box(X, Y);
-    box.setWindowTitle("Error");
-    box.setIcon(QMessageBox::Critical);
-    box.setText(Msg);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
+    ShowErrorBox(QStringLiteral("Error"), Msg, QPoint(X, Y));
     return mrOk;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QFlags>
+#include <QPoint>
 #include <QString>
 
 // The message box of the class library, as far as this program uses it.
@@ -15,3 +18,9 @@ constexpr int mrOk = 1;
 // centres the box on the screen along that axis instead.
 int MessageDlgPos(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx,
                   int X, int Y);
+
+// Every error box of the program: the error icon, one OK button that is default and escape, and
+// the text as plain text, shown whole. Placed as MessageDlgPos places it, or without a point
+// where the platform puts a box over the active window.
+void ShowErrorBox(const QString& title, const QString& text,
+                  const std::optional<QPoint>& at = std::nullopt);

@@ -6,10 +6,10 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QIcon>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSettings>
 
+#include "platform/Dialogs.h"
 #include "platform/Exception.h"
 #include "platform/TEdit.h"
 
@@ -84,18 +84,18 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
             quit();
         return handled;
     } catch (...) {
-        // Qt cannot carry an exception through its own frames: it ends here.
-        if (startingUp_) {
-            if (!deferred_)
-                deferred_ = std::current_exception();
-        } else {
-            HandleException(receiver);
-        }
+        // The last net: our handlers catch their own.
+        HandleException(receiver);
         return true;
     }
 }
 
 void TApplication::HandleException(QObject*) {
+    if (startingUp_) {
+        if (!deferred_)
+            deferred_ = std::current_exception();
+        return;
+    }
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
     try {
@@ -112,7 +112,4 @@ void TApplication::HandleException(QObject*) {
 
 void TApplication::ShowException(const Exception& e) { showBox(ExceptionText(e.Message)); }
 
-void TApplication::showBox(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, Title, text, QMessageBox::Ok, activeWindow());
-    box.exec();
-}
+void TApplication::showBox(const QString& text) { ShowErrorBox(Title, text); }

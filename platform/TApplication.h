@@ -42,7 +42,8 @@ public:
     // Shows the main form and runs the loop until the main form closes.
     void Run();
 
-    // The loop's handler for the exception in flight (call it from a catch block).
+    // The loop's handler for the exception in flight (call it from a catch block). While forms
+    // are built or first shown it holds the exception for CreateForm or Run to throw on.
     void HandleException(QObject* sender);
     void ShowException(const Exception& e);
 
@@ -66,6 +67,20 @@ private:
 
 // The class library's single application object; null when none exists.
 extern TApplication* Application;
+
+// Runs code that Qt calls (a connected handler, an event override). Qt cannot carry an
+// exception through its own frames and skips its cleanup on the way: it ends here, in the
+// application's handler, and Qt's call returns normally.
+template <class Body>
+void Guarded(QObject* sender, Body&& body) {
+    try {
+        body();
+    } catch (...) {
+        if (!Application)
+            throw;
+        Application->HandleException(sender);
+    }
+}
 
 // The text ShowException gives a message: a "." is added when the last character sorts
 // above ".", so letters, digits and "?" get one and ".", "!", ",", "-", a blank do not.

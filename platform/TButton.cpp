@@ -2,24 +2,31 @@
 
 #include <QKeyEvent>
 
+#include "platform/TApplication.h"
+
 TButton::TButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] { emit OnClick(this); });
+    connect(this, &QPushButton::clicked, this,
+            [this] { Guarded(this, [this] { emit OnClick(this); }); });
 }
 
 void TButton::keyPressEvent(QKeyEvent* event) {
-    // Outside a dialog QPushButton ignores Enter.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter && plain && !event->isAutoRepeat()) {
-        click();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
+    Guarded(this, [&] {
+        // Outside a dialog QPushButton ignores Enter.
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (enter && plain && !event->isAutoRepeat()) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    });
 }
 
 void TButton::focusInEvent(QFocusEvent* event) {
-    QPushButton::focusInEvent(event);
-    if (IsFocusEntry(*event))
-        emit OnEnter(this);
+    Guarded(this, [&] {
+        QPushButton::focusInEvent(event);
+        if (IsFocusEntry(*event))
+            emit OnEnter(this);
+    });
 }

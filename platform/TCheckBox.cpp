@@ -2,13 +2,17 @@
 
 #include <QFocusEvent>
 
+#include "platform/TApplication.h"
+
 TCheckBox::TCheckBox(QWidget* parent) : QCheckBox(parent) {
     UseBoxCaptionSpacing(*this);
     connect(this, &QAbstractButton::toggled, this, [this](bool on) { checked_ = on; });
 }
 
 void TCheckBox::focusInEvent(QFocusEvent* event) {
-    QCheckBox::focusInEvent(event);
-    if (IsFocusEntry(*event))
-        emit OnEnter(this);
+    Guarded(this, [&] {
+        QCheckBox::focusInEvent(event);
+        if (IsFocusEntry(*event))
+            emit OnEnter(this);
+    });
 }

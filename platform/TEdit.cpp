@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 
+#include "platform/TApplication.h"
+
 namespace {
 
 // The hit-test code of a press in a window's client area.
@@ -92,41 +94,51 @@ void TEdit::restore(const Selection& s) {
 }
 
 void TEdit::focusInEvent(QFocusEvent* event) {
-    const Selection before = selection();
-    QLineEdit::focusInEvent(event);
+    Guarded(this, [&] {
+        const Selection before = selection();
+        QLineEdit::focusInEvent(event);
 
-    const bool entry = IsFocusEntry(*event);
-    const bool leftPress = event->reason() == Qt::MouseFocusReason &&
-                           (QGuiApplication::mouseButtons() & Qt::LeftButton);
-    // QLineEdit selects all by itself on keyboard entry; the rule here is ours alone.
-    if (autoSelect_ && entry && !leftPress)
-        SelectAll();
-    else
-        restore(before);
+        const bool entry = IsFocusEntry(*event);
+        const bool leftPress = event->reason() == Qt::MouseFocusReason &&
+                               (QGuiApplication::mouseButtons() & Qt::LeftButton);
+        // QLineEdit selects all by itself on keyboard entry; the rule here is ours alone.
+        if (autoSelect_ && entry && !leftPress)
+            SelectAll();
+        else
+            restore(before);
 
-    if (entry)
-        emit OnEnter(this);
+        if (entry)
+            emit OnEnter(this);
+    });
 }
 
 void TEdit::focusOutEvent(QFocusEvent* event) {
-    const Selection before = selection();
-    QLineEdit::focusOutEvent(event);
-    if (!hideSelection_)
-        restore(before); // QLineEdit drops the selection on the way out
+    Guarded(this, [&] {
+        const Selection before = selection();
+        QLineEdit::focusOutEvent(event);
+        if (!hideSelection_)
+            restore(before); // QLineEdit drops the selection on the way out
+    });
 }
 
 void TEdit::mousePressEvent(QMouseEvent* event) {
-    click_.press(*event);
-    QLineEdit::mousePressEvent(event);
+    Guarded(this, [&] {
+        click_.press(*event);
+        QLineEdit::mousePressEvent(event);
+    });
 }
 
 void TEdit::mouseDoubleClickEvent(QMouseEvent* event) {
-    QLineEdit::mouseDoubleClickEvent(event);
-    click_.doubleClick(*event);
+    Guarded(this, [&] {
+        QLineEdit::mouseDoubleClickEvent(event);
+        click_.doubleClick(*event);
+    });
 }
 
 void TEdit::mouseReleaseEvent(QMouseEvent* event) {
-    QLineEdit::mouseReleaseEvent(event);
-    if (click_.release(*this, *event))
-        emit OnClick(this);
+    Guarded(this, [&] {
+        QLineEdit::mouseReleaseEvent(event);
+        if (click_.release(*this, *event))
+            emit OnClick(this);
+    });
 }

@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTextDocument>
+
+#include "platform/TApplication.h"
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
@@ -11,17 +14,28 @@ TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+QString TMemo::Text() const {
+    // toPlainText would turn no-break spaces into plain ones.
+    QString text = document()->toRawText();
+    for (QChar& c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    return text;
+}
+
 void TMemo::SetText(const QString& value) {
-    if (value != toPlainText())
+    if (value != Text())
         setPlainText(value);
 }
 
 void TMemo::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton && !holdsSelection()) {
-        event->accept();
-        return;
-    }
-    QPlainTextEdit::mouseReleaseEvent(event);
+    Guarded(this, [&] {
+        if (event->button() == Qt::MiddleButton && !holdsSelection()) {
+            event->accept();
+            return;
+        }
+        QPlainTextEdit::mouseReleaseEvent(event);
+    });
 }
 
 bool TMemo::holdsSelection() {

@@ -13,8 +13,9 @@ class TMemo : public QPlainTextEdit {
 public:
     explicit TMemo(QWidget* parent = nullptr);
 
-    // Lines are separated by '\n'; wrapping adds no break.
-    QString Text() const { return toPlainText(); }
+    // The characters exactly as the field holds them (a no-break space stays one), lines
+    // separated by '\n'; wrapping adds no break.
+    QString Text() const;
     void SetText(const QString& value);
 
     TColor Color() const { return color_; }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 
+#include "platform/TApplication.h"
+
 bool TOpenDialog::Execute() {
     QFileDialog dialog(QApplication::activeWindow());
     // A native dialog reports no selection changes.
@@ -15,7 +17,7 @@ bool TOpenDialog::Execute() {
         if (path.isEmpty())
             return;
         fileName_ = path;
-        emit OnSelectionChange(this);
+        Guarded(this, [this] { emit OnSelectionChange(this); });
     });
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     if (confirmed && !dialog.selectedFiles().isEmpty())

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "platform/TApplication.h"
+
 TPanel::TPanel(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
@@ -17,7 +19,9 @@ void TPanel::SetCaption(const QString& value) {
 }
 
 void TPanel::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
-    painter.drawText(contentsRect(), Qt::AlignCenter, caption_);
+    Guarded(this, [&] {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        painter.drawText(contentsRect(), Qt::AlignCenter, caption_);
+    });
 }

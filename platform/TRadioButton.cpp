@@ -2,6 +2,8 @@
 
 #include <QFocusEvent>
 
+#include "platform/TApplication.h"
+
 namespace {
 
 void followCheck(QRadioButton& button, bool checked) {
@@ -18,7 +20,9 @@ TRadioButton::TRadioButton(QWidget* parent) : QRadioButton(parent) {
 }
 
 void TRadioButton::focusInEvent(QFocusEvent* event) {
-    QRadioButton::focusInEvent(event);
-    if (IsFocusEntry(*event))
-        emit OnEnter(this);
+    Guarded(this, [&] {
+        QRadioButton::focusInEvent(event);
+        if (IsFocusEntry(*event))
+            emit OnEnter(this);
+    });
 }
