@@ -13,21 +13,20 @@
 
 namespace {
 
-// The height text takes at width, and the width of its widest line.
-QSizeF laidOut(const QString& text, const QFont& font, qreal width, QTextOption::WrapMode mode) {
+// The height text takes at width, wrapped between words where it can and anywhere where it must.
+int wrappedHeight(const QString& text, const QFont& font, qreal width) {
     QTextLayout layout(text, font);
     QTextOption option;
-    option.setWrapMode(mode);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
     layout.beginLayout();
-    QSizeF size;
+    qreal height = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        size.rheight() += line.height();
-        size.setWidth(std::max(size.width(), line.naturalTextWidth()));
+        height += line.height();
     }
     layout.endLayout();
-    return size;
+    return int(std::ceil(height));
 }
 
 class ErrorBox : public QMessageBox {
@@ -72,19 +71,15 @@ protected:
 
 private:
     // QLabel wraps at word boundaries only: a word wider than the box (a long file name) would
-    // run off its edge. Such a text is drawn here, broken where it must, with the room it needs.
+    // run off its edge. The text is drawn here instead, with the room it needs.
     void breakLongWords() {
         label_ = findChild<QLabel*>("qt_msgbox_label");
         if (!label_)
             return;
-        const QFont& font = label_->font();
-        const qreal width = label_->contentsRect().width();
-        if (laidOut(text(), font, width, QTextOption::WordWrap).width() <= width)
-            return;
-        const int needed = int(std::ceil(
-            laidOut(text(), font, width, QTextOption::WrapAtWordBoundaryOrAnywhere).height()));
         const QMargins margins = label_->contentsMargins();
-        label_->setMinimumHeight(needed + margins.top() + margins.bottom());
+        label_->setMinimumHeight(
+            wrappedHeight(text(), label_->font(), label_->contentsRect().width()) + margins.top() +
+            margins.bottom());
         label_->installEventFilter(this);
     }
 
