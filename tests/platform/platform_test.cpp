@@ -1,0 +1,233 @@
+#include <QDesktopServices>
+#include <QScopeGuard>
+#include <QSignalSpy>
+
+#include "platform/Exception.h"
+#include "platform/ShellAPI.h"
+#include "platform/SysUtils.h"
+#include "platform/TButton.h"
+#include "platform/TEdit.h"
+#include "platform/TProgressBar.h"
+#include "platform/ansi_text.h"
+#include "qt_window.h"
+
+namespace {
+
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+struct Catcher : QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+} // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void progressBar() {
+        QWidget window;
+        TProgressBar bar(&window);
+        bar.setGeometry(10, 10, 176, 19);
+        QVERIFY(showActive(window));
+        const auto state = [&] {
+            return QList<int>{bar.Min(), bar.Max(), bar.Position(), bar.Step()};
+        };
+        QCOMPARE(state(), QList<int>({0, 100, 0, 10}));
+        QVERIFY(!bar.isTextVisible());
+        bar.SetPosition(150);
+        QCOMPARE(bar.Position(), 100);
+        bar.SetPosition(-5);
+        QCOMPARE(bar.Position(), 0);
+        // A range moved past the position carries it along, as drawn too.
+        bar.SetPosition(50);
+        bar.SetMin(60);
+        bar.SetMax(70);
+        bar.SetMin(65);
+        QCOMPARE(QList<int>({bar.Position(), bar.value()}), QList<int>({65, 65}));
+        bar.SetPosition(70);
+        bar.SetMax(66);
+        QCOMPARE(QList<int>({bar.Position(), bar.value()}), QList<int>({66, 66}));
+        QVERIFY_THROWS_EXCEPTION(Exception, bar.SetMin(67));
+        try {
+            bar.SetMax(64);
+            QFAIL("no exception");
+        } catch (const Exception& e) {
+            QCOMPARE(e.Message, QString("TProgressBar property out of range"));
+        }
+        bar.SetMin(66); // equal bounds are a range
+        QCOMPARE(state(), QList<int>({66, 66, 66, 10}));
+
+        // An equal value paints nothing; a step paints at once, without the event loop, when
+        // it is worth a pixel; steps stop at Max.
+        PaintCounter counter;
+        bar.installEventFilter(&counter);
+        QSignalSpy changed(&bar, &QProgressBar::valueChanged);
+        bar.SetPosition(66);
+        bar.SetMax(66);
+        QCOMPARE(counter.paints + changed.count(), 0);
+        bar.SetMin(0);
+        bar.SetMax(10'000'000);
+        bar.SetPosition(0);
+        const int paints = counter.paints;
+        bar.SetStep(1);
+        for (int i = 0; i < 1000; ++i)
+            bar.StepIt();
+        QCOMPARE(counter.paints, paints);
+        bar.SetStep(1'000'000);
+        bar.StepIt();
+        QCOMPARE(counter.paints, paints + 1);
+        QCOMPARE(bar.value(), 1'001'000);
+        bar.SetStep(INT_MAX);
+        bar.StepIt();
+        QCOMPARE(bar.Position(), 10'000'000);
+        QCOMPARE(bar.value(), 10'000'000);
+    }
+
+    void editFocusSelectionAndNotices() {
+        QWidget window;
+        TEdit before(&window), edit(&window);
+        before.setGeometry(5, 5, 280, 21);
+        edit.setGeometry(5, 40, 280, 21);
+        edit.setContextMenuPolicy(Qt::NoContextMenu);
+        QVERIFY(showActive(window));
+        edit.SetText(QString(128, 'A'));
+        QCOMPARE(edit.cursorPosition(), 0); // shown from its start
+        edit.setSelection(3, 5);
+        QSignalSpy changed(&edit, &QLineEdit::textChanged);
+        edit.SetText(QString(128, 'A'));
+        QCOMPARE(QList<int>({int(changed.count()), edit.selectionStart(), edit.selectionLength()}),
+                 QList<int>({0, 3, 5}));
+
+        // Keyboard entry: OnEnter once, a select-all with AutoSelect, else the selection stays;
+        // leaving keeps it only without HideSelection. Reactivating the window enters nothing.
+        QSignalSpy entered(&edit, &TEdit::OnEnter);
+        for (bool autoSelect : {true, false}) {
+            edit.SetText("ABCDEF");
+            edit.setSelection(1, 2);
+            edit.SetAutoSelect(autoSelect);
+            edit.SetHideSelection(autoSelect);
+            before.setFocus();
+            QTest::keyClick(&before, Qt::Key_Tab);
+            QCOMPARE(edit.selectedText(), autoSelect ? QString("ABCDEF") : QString("BC"));
+            QWidget other;
+            QVERIFY(showActive(other));
+            QVERIFY(showActive(window));
+            before.setFocus(Qt::TabFocusReason);
+            QCOMPARE(edit.selectedText(), autoSelect ? QString() : QString("BC"));
+        }
+        QCOMPARE(entered.count(), 2);
+        QCOMPARE(entered.at(0).at(0).value<QObject*>(), &edit);
+
+        // The press notice comes before the focus moves; only a left press brings no
+        // select-all. A click is a single left press and release inside.
+        edit.SetAutoSelect(true);
+        QList<TMouseButton> buttons;
+        const auto notice = connect(
+            &edit, &TEdit::OnMouseActivate,
+            [&](TObject*, TMouseButton button, TShiftState, int x, int y, int, TMouseActivate&) {
+                QCOMPARE(QApplication::focusWidget(), &before);
+                QCOMPARE(QPoint(x, y), QPoint(30, 8));
+                buttons << button;
+            });
+        QSignalSpy clicked(&edit, &TEdit::OnClick);
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+            before.setFocus();
+            mouse(edit, QTest::MouseClick, button, {30, 8});
+            QCOMPARE(QApplication::focusWidget(), &edit);
+            QCOMPARE(edit.hasSelectedText(), button == Qt::RightButton);
+        }
+        QCOMPARE(buttons, (QList<TMouseButton>{mbLeft, mbRight, mbMiddle}));
+        disconnect(notice);
+        mouse(edit, QTest::MousePress, Qt::LeftButton, {30, 8});
+        mouse(before, QTest::MouseRelease, Qt::LeftButton, {30, 8});
+        mouse(edit, QTest::MouseDClick, Qt::LeftButton, {30, 8});
+        QCOMPARE(clicked.count(), 2);
+    }
+
+    void buttonClicksOnEnterAndSpace() {
+        QWidget window;
+        TButton button(&window);
+        QVERIFY(showActive(window));
+        button.setFocus();
+        QSignalSpy clicked(&button, &TButton::OnClick);
+        QTest::keyClick(&button, Qt::Key_Return);
+        QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(&button, Qt::Key_Space);
+        QTest::keyClick(&button, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(clicked.count(), 3);
+        QCOMPARE(clicked.at(0).at(0).value<QObject*>(), &button);
+    }
+
+    // A "." follows a last character that sorts above it; the kinds are shown apart.
+    void exceptionBoxes() {
+        ModalBoxes boxes;
+        const auto handle = [](const std::function<void()>& fail) {
+            try {
+                fail();
+            } catch (...) {
+                Application->HandleException(nullptr);
+            }
+        };
+        for (const char* message :
+             {"Error 42", "Why?", "Файл", "/", "Done.", "Stop!", "a,", "a ", ""})
+            handle([&] { throw Exception(QString::fromUtf8(message)); });
+        handle([] { throw EAbort("quiet"); });
+        handle([] { throw std::runtime_error("Filter: invalid"); });
+        handle([] { throw 7; });
+        QStringList texts;
+        for (const auto& box : boxes.seen) {
+            texts << box.text;
+            QVERIFY(box.title == "Kestrum 1.2" && box.oneOkDefaultAndEscape);
+        }
+        QCOMPARE(texts, QStringList({"Error 42.", "Why?.", "Файл.", "/.", "Done.", "Stop!", "a,",
+                                     "a ", "", "Filter: invalid", ""}));
+    }
+
+    void ansiText() {
+        const QList<QPair<const char*, std::string>> cases = {
+            {"a\nb\n", "a\r\nb\r\n"},
+            {"", ""},
+            {"ASCII ~\x7F", "ASCII ~\x7F"},
+            {"ЯЁё€№\u00A0", "\xDF\xA8\xB8\x88\xB9\xA0"},
+            {"äx😀y\uFFFF漢", "?x?y??"}};
+        for (const auto& [text, bytes] : cases)
+            QCOMPARE(ToAnsiText(QString::fromUtf8(text)), bytes);
+    }
+
+    // Addresses open whatever the folder, a relative file in it; other verbs and parameters not.
+    void shellOpen() {
+        QCOMPARE(ExtractFileDir("/opt/kestrum/bin/kestrum"), QString("/opt/kestrum/bin"));
+        QCOMPARE(ExtractFileDir("/kestrum"), QString("/"));
+        QCOMPARE(ExtractFileDir("kestrum"), QString());
+        Catcher opened;
+        for (const char* scheme : {"https", "file"})
+            QDesktopServices::setUrlHandler(scheme, &opened, "open");
+        const auto unset = qScopeGuard([] {
+            for (const char* scheme : {"https", "file"})
+                QDesktopServices::unsetUrlHandler(scheme);
+        });
+        const char site[] = "https://kestrum.example.org/";
+        QVERIFY(ShellExecuteA(0, "open", site, nullptr, "/opt", SW_SHOWMAXIMIZED));
+        QVERIFY(ShellExecuteA(0, nullptr, site, nullptr, nullptr, 1));
+        QVERIFY(ShellExecuteA(0, "open", "readme.txt", nullptr, "/opt/kestrum", 1));
+        QVERIFY(!ShellExecuteA(0, "print", site, nullptr, "/", 1));
+        QVERIFY(!ShellExecuteA(0, "open", site, "-x", "/", 1));
+        QVERIFY(!ShellExecuteA(0, "open", nullptr, nullptr, "/", 1));
+        QCOMPARE(opened.urls, (QList<QUrl>{QUrl(site), QUrl(site),
+                                           QUrl::fromLocalFile("/opt/kestrum/readme.txt")}));
+    }
+};
+
+KESTRUM_TEST_MAIN(PlatformTest)
+#include "platform_test.moc"
