@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <cstring>
 #include <set>
 
@@ -131,7 +133,8 @@ TEST_F(DigestTest, AReadErrorIsToldWithTheFileClosedAndNoDigestShown) {
 long openFiles() { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); }
 
 TEST_F(DigestTest, ARefusedNameIsToldAtThePlacementPointAndNothingElseHappens) {
-    const std::string missing = dir + "/missing";
+    const std::string missing = dir + "/missing", fifo = dir + "/fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0); // no writer: a plain open would wait for one
     const long filesBefore = openFiles();
     w.textInput = false, w.fileInput = true, w.ticked.fill(true);
     for (const auto& [name, bounds, shown] :
@@ -140,6 +143,8 @@ TEST_F(DigestTest, ARefusedNameIsToldAtThePlacementPointAndNothingElseHappens) {
              {" ", {-300, -400, 403, 610}, "Невозможно открыть файл \" \"! @-199,-145"},
              {missing, {-7, -9, 3, 5}, CannotOpenMessage(missing) + " @-106,-57"},
              {dir, {0, 0, -3, -3}, CannotOpenMessage(dir) + " @-101,-51"}, // -3 / 2 is -1
+             {fifo, {-102, -256, 403, 610}, CannotOpenMessage(fifo) + " @-1,-1"},
+             {"/dev/zero", {10, 20, 801, 99}, CannotOpenMessage("/dev/zero") + " @310,19"},
          }) {
         w.calls.clear(), w.fileName = name, w.bounds = bounds;
         Compute(w);
@@ -153,13 +158,16 @@ TEST_F(DigestTest, ARefusedNameIsToldAtThePlacementPointAndNothingElseHappens) {
 TEST_F(DigestTest, AFileIsFedBlockByBlockAndGivesTheDigestsOfTheSameText) {
     std::string text(2049, '\0'); // no zero byte: the text would end there
     std::generate(text.begin(), text.end(), [i = 0]() mutable { return 1 + i++ % 251; });
+    std::ifstream proc("/proc/version", std::ios::binary); // its reported size is 0
+    const std::string version{std::istreambuf_iterator<char>(proc), {}};
     for (const auto& [name, bytes, ticked, max] :
          std::vector<std::tuple<std::string, std::string, bool, int>>{
              {"", text.substr(0, 0), true, 2},
              {"", text.substr(0, 1023), true, 2},
              {"", text.substr(0, 1024), true, 3},
              {"", text.substr(0, 1025), true, 3},
-             {"", text.substr(0, 2049), false, 4}}) {
+             {"", text.substr(0, 2049), false, 4},
+             {"/proc/version", version, true, 2}}) {
         SCOPED_TRACE(std::to_string(bytes.size()) + " bytes " + name);
         w.ticked.fill(ticked);
         w.textInput = true, w.fileInput = false, w.memo = bytes, w.results = {};
