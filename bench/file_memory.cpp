@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "../tests/digest/file_helpers.h"
-#include "../tests/digest/quiet_window.h"
 #include "digest/compute.h"
 #include "digest/hash_to_hex.h"
+#include "quiet_window.h"
+#include "temp_file.h"
 
 namespace {
 
@@ -28,17 +28,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     const long long mib = std::atoll(argv[1]);
-    TempDir dir;
-    const std::string path = dir.write("sparse.bin", "");
+    const bench::TempFile file("");
+    const std::string& path = file.path();
     if (truncate(path.c_str(), static_cast<off_t>(mib) << 20) != 0)
         return 1;
 
     digest::MakeHexState();
-    QuietWindow w;
+    bench::QuietWindow w;
     w.textInput = false;
     w.fileInput = true;
     w.fileName = path;
-    w.tickAll();
+    w.ticked.fill(true);
     w.ticked[digest::row::MD2] = false;
     const long before = peakKiB();
     digest::Compute(w);

@@ -10,19 +10,18 @@
 #include <memory>
 #include <utility>
 
-#include "../tests/digest/file_helpers.h"
-#include "../tests/digest/quiet_window.h"
 #include "digest/compute.h"
+#include "quiet_window.h"
 #include "raw_limit.h"
+#include "temp_file.h"
 
 namespace bench {
 
 constexpr std::size_t kFileSize = 64u << 20;
 
 inline const std::string& filePath() {
-    static const TempDir dir;
-    static const std::string path = dir.write("bench.bin", PseudoRandomBytes(kFileSize));
-    return path;
+    static const TempFile file(PseudoRandomBytes(kFileSize));
+    return file.path();
 }
 
 using Rows = std::array<bool, digest::kAlgorithmCount>;

@@ -1,7 +1,9 @@
 #include "digest/file_input.h"
 
+#include <fcntl.h>
 #include <stdio_ext.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <memory>
@@ -21,11 +23,21 @@ void showError(ComputeWindow& window, const std::string& text) {
     window.ShowError(text, at.x, at.y);
 }
 
-// fopen accepts a directory on Linux; only its first read would fail.
-bool isDirectory(std::FILE* file) {
+// Only a regular file or a block device comes to an end: a FIFO, a socket or a character
+// device would block or be read for ever, and a directory has nothing to read. The open does not
+// wait (a FIFO with no writer blocks a plain open); the stream then reads blocking as usual.
+std::FILE* openReadable(const std::string& native) {
+    const int fd = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
     struct stat st;
-    const int fd = fileno(file);
-    return fd >= 0 && fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+    std::FILE* file = nullptr;
+    if (fstat(fd, &st) == 0 && (S_ISREG(st.st_mode) || S_ISBLK(st.st_mode)) &&
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0)
+        file = fdopen(fd, "rb");
+    if (!file)
+        ::close(fd);
+    return file;
 }
 
 // The gate: the name as typed, opened in the file system's encoding; a refusal is told.
@@ -35,9 +47,7 @@ FilePtr openInput(ComputeWindow& window, const std::string& name, const FileOpen
         return nullptr;
     }
     const std::string native = window.NativeFileName(name);
-    FilePtr file(open ? open(native) : std::fopen(native.c_str(), "rb"));
-    if (file && isDirectory(file.get()))
-        file.reset();
+    FilePtr file(open ? open(native) : openReadable(native));
     if (!file)
         showError(window, CannotOpenMessage(name));
     return file;
