@@ -23,11 +23,6 @@ QString TMemo::Text() const {
     return text;
 }
 
-void TMemo::SetText(const QString& value) {
-    if (value != Text())
-        setPlainText(value);
-}
-
 void TMemo::mouseReleaseEvent(QMouseEvent* event) {
     Guarded(this, [&] {
         if (event->button() == Qt::MiddleButton && !holdsSelection()) {

@@ -16,7 +16,6 @@ public:
     // The characters exactly as the field holds them (a no-break space stays one), lines
     // separated by '\n'; wrapping adds no break.
     QString Text() const;
-    void SetText(const QString& value);
 
     TColor Color() const { return color_; }
     void SetColor(TColor value) { SetControlColor(*this, QPalette::Base, color_, value); }

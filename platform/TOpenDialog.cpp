@@ -9,7 +9,6 @@ bool TOpenDialog::Execute() {
     QFileDialog dialog(QApplication::activeWindow());
     // A native dialog reports no selection changes.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(fileName_);
     connect(&dialog, &QFileDialog::currentChanged, this, [this](const QString& path) {
         // Moving to another folder clears the current item; that selects nothing, and must

@@ -15,22 +15,23 @@ namespace {
 using UpperHalf = std::array<std::pair<char32_t, char>, 128>;
 
 UpperHalf readUpperHalf() {
-    iconv_t cd = iconv_open("UTF-32LE", "CP1251");
+    // Into the machine's own wide characters, 32 bits on Linux: no byte order to undo.
+    iconv_t cd = iconv_open("WCHAR_T", "CP1251");
     if (cd == reinterpret_cast<iconv_t>(-1))
         throw std::runtime_error("Windows-1251 is not available");
     UpperHalf table{};
     for (int b = 0x80; b <= 0xFF; ++b) {
         char in = static_cast<char>(b);
-        unsigned char out[4] = {};
+        wchar_t out = 0;
         char* inPtr = &in;
-        char* outPtr = reinterpret_cast<char*>(out);
+        char* outPtr = reinterpret_cast<char*>(&out);
         std::size_t inLeft = 1;
         std::size_t outLeft = sizeof out;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
         // A byte the code page leaves undefined (0x98) maps to U+FFFF, which no text holds.
         char32_t c = U'\uFFFF';
         if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1))
-            c = out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
+            c = static_cast<char32_t>(out);
         table[b - 0x80] = {c, in};
     }
     iconv_close(cd);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <functional>
-
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -26,18 +26,16 @@ inline void mouse(QWidget& target, QTest::MouseAction action = QTest::MouseClick
                       target.mapTo(target.window(), at));
 }
 
-// Every modal box that opens while this lives is recorded and closed with its OK button.
+// Every message box that opens while this lives is recorded, then closed with its OK button.
 struct ModalBoxes {
     struct Box {
         QString title, text;
         QRect frame;
-        int labelHeight;
-        Qt::TextFormat format;
-        bool oneOkDefaultAndEscape;
+        QImage label;
+        bool plainWithOneOk; // plain text; error icon; OK alone, the default and escape button
     };
     QList<Box> seen;
-    // Runs inside the box's own loop before it is closed.
-    std::function<void(QMessageBox&)> inside;
+    QTimer timer;
 
     ModalBoxes() {
         QObject::connect(&timer, &QTimer::timeout, [this] {
@@ -46,17 +44,32 @@ struct ModalBoxes {
                 return;
             QAbstractButton* ok = box->button(QMessageBox::Ok);
             seen.append({box->windowTitle(), box->text(), box->frameGeometry(),
-                         box->findChild<QLabel*>("qt_msgbox_label")->height(), box->textFormat(),
-                         box->buttons().size() == 1 && box->icon() == QMessageBox::Critical &&
-                             box->defaultButton() == ok && box->escapeButton() == ok});
-            if (inside)
-                inside(*box);
-            if (box->isVisible())
-                ok->click();
+                         box->findChild<QLabel*>("qt_msgbox_label")->grab().toImage(),
+                         box->textFormat() == Qt::PlainText && box->buttons().size() == 1 &&
+                             box->icon() == QMessageBox::Critical && box->defaultButton() == ok &&
+                             box->escapeButton() == ok});
+            ok->click();
         });
         timer.start(5);
     }
-    QTimer timer;
+};
+
+// Catches the addresses handed to the desktop, while it lives.
+struct OpenedUrls : QObject {
+    Q_OBJECT
+public:
+    explicit OpenedUrls(const QStringList& schemes = {"https", "file"}) : schemes(schemes) {
+        for (const QString& scheme : schemes)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~OpenedUrls() override {
+        for (const QString& scheme : schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+    QStringList schemes;
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
 };
 
 // QTEST_MAIN with the program's application object, whose notify raises the press notices.

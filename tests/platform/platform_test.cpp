@@ -1,7 +1,6 @@
-#include <QDesktopServices>
-#include <QScopeGuard>
 #include <QSignalSpy>
 
+#include "platform/Dialogs.h"
 #include "platform/Exception.h"
 #include "platform/ShellAPI.h"
 #include "platform/SysUtils.h"
@@ -21,14 +20,6 @@ struct PaintCounter : QObject {
     }
 };
 
-struct Catcher : QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
-
 } // namespace
 
 class PlatformTest : public QObject {
@@ -41,57 +32,55 @@ private slots:
         bar.setGeometry(10, 10, 176, 19);
         QVERIFY(showActive(window));
         const auto state = [&] {
-            return QList<int>{bar.Min(), bar.Max(), bar.Position(), bar.Step()};
+            return QList<int>{bar.Min(), bar.Max(), bar.Position(), bar.Step(), bar.value()};
         };
-        QCOMPARE(state(), QList<int>({0, 100, 0, 10}));
+        QCOMPARE(state(), QList<int>({0, 100, 0, 10, 0}));
         QVERIFY(!bar.isTextVisible());
         bar.SetPosition(150);
         QCOMPARE(bar.Position(), 100);
-        bar.SetPosition(-5);
-        QCOMPARE(bar.Position(), 0);
         // A range moved past the position carries it along, as drawn too.
         bar.SetPosition(50);
         bar.SetMin(60);
         bar.SetMax(70);
         bar.SetMin(65);
-        QCOMPARE(QList<int>({bar.Position(), bar.value()}), QList<int>({65, 65}));
+        QCOMPARE(state(), QList<int>({65, 70, 65, 10, 65}));
         bar.SetPosition(70);
         bar.SetMax(66);
-        QCOMPARE(QList<int>({bar.Position(), bar.value()}), QList<int>({66, 66}));
-        QVERIFY_THROWS_EXCEPTION(Exception, bar.SetMin(67));
         try {
             bar.SetMax(64);
             QFAIL("no exception");
         } catch (const Exception& e) {
             QCOMPARE(e.Message, QString("TProgressBar property out of range"));
         }
+        QVERIFY_THROWS_EXCEPTION(Exception, bar.SetMin(67));
         bar.SetMin(66); // equal bounds are a range
-        QCOMPARE(state(), QList<int>({66, 66, 66, 10}));
+        QCOMPARE(state(), QList<int>({66, 66, 66, 10, 66}));
 
-        // An equal value paints nothing; a step paints at once, without the event loop, when
-        // it is worth a pixel; steps stop at Max.
+        // An equal value changes nothing. A change is drawn once it is worth a pixel of the
+        // 176, and always at either end, and painted at once, without the event loop.
+        bar.SetMin(0);
+        bar.SetMax(176'000);
+        bar.SetPosition(0);
         PaintCounter counter;
         bar.installEventFilter(&counter);
         QSignalSpy changed(&bar, &QProgressBar::valueChanged);
-        bar.SetPosition(66);
-        bar.SetMax(66);
-        QCOMPARE(counter.paints + changed.count(), 0);
-        bar.SetMin(0);
-        bar.SetMax(10'000'000);
         bar.SetPosition(0);
-        const int paints = counter.paints;
-        bar.SetStep(1);
-        for (int i = 0; i < 1000; ++i)
+        bar.SetMax(176'000);
+        QCOMPARE(counter.paints + changed.count(), 0);
+        QList<int> drawn;
+        for (int step : {999, 1}) {
+            bar.SetStep(step);
             bar.StepIt();
-        QCOMPARE(counter.paints, paints);
-        bar.SetStep(1'000'000);
-        bar.StepIt();
-        QCOMPARE(counter.paints, paints + 1);
-        QCOMPARE(bar.value(), 1'001'000);
+            drawn << bar.value();
+        }
+        for (int to : {175'000, 175'999, 176'000, 1, 0}) {
+            bar.SetPosition(to);
+            drawn << bar.value() << counter.paints;
+        }
+        QCOMPARE(drawn, QList<int>({0, 1000, 175'000, 1, 175'000, 1, 176'000, 2, 1, 3, 0, 4}));
         bar.SetStep(INT_MAX);
         bar.StepIt();
-        QCOMPARE(bar.Position(), 10'000'000);
-        QCOMPARE(bar.value(), 10'000'000);
+        QCOMPARE(state(), QList<int>({0, 176'000, 176'000, INT_MAX, 176'000}));
     }
 
     void editFocusSelectionAndNotices() {
@@ -109,12 +98,13 @@ private slots:
         QCOMPARE(QList<int>({int(changed.count()), edit.selectionStart(), edit.selectionLength()}),
                  QList<int>({0, 3, 5}));
 
-        // Keyboard entry: OnEnter once, a select-all with AutoSelect, else the selection stays;
-        // leaving keeps it only without HideSelection. Reactivating the window enters nothing.
+        // Keyboard entry: OnEnter once, a select-all with AutoSelect, else the selection stays
+        // with the caret where it was; leaving keeps it only without HideSelection.
+        // Reactivating the window enters nothing.
         QSignalSpy entered(&edit, &TEdit::OnEnter);
         for (bool autoSelect : {true, false}) {
             edit.SetText("ABCDEF");
-            edit.setSelection(1, 2);
+            edit.setSelection(3, -2);
             edit.SetAutoSelect(autoSelect);
             edit.SetHideSelection(autoSelect);
             before.setFocus();
@@ -125,6 +115,7 @@ private slots:
             QVERIFY(showActive(window));
             before.setFocus(Qt::TabFocusReason);
             QCOMPARE(edit.selectedText(), autoSelect ? QString() : QString("BC"));
+            QCOMPARE(edit.cursorPosition(), autoSelect ? 6 : 1);
         }
         QCOMPARE(entered.count(), 2);
         QCOMPARE(entered.at(0).at(0).value<QObject*>(), &edit);
@@ -132,27 +123,30 @@ private slots:
         // The press notice comes before the focus moves; only a left press brings no
         // select-all. A click is a single left press and release inside.
         edit.SetAutoSelect(true);
-        QList<TMouseButton> buttons;
-        const auto notice = connect(
-            &edit, &TEdit::OnMouseActivate,
-            [&](TObject*, TMouseButton button, TShiftState, int x, int y, int, TMouseActivate&) {
-                QCOMPARE(QApplication::focusWidget(), &before);
-                QCOMPARE(QPoint(x, y), QPoint(30, 8));
-                buttons << button;
-            });
+        QList<QList<int>> notices; // button, shift state, hit test, focus still elsewhere
+        connect(&edit, &TEdit::OnMouseActivate,
+                [&](TObject*, TMouseButton button, TShiftState shift, int x, int y, int hit,
+                    TMouseActivate&) {
+                    QCOMPARE(QPoint(x, y), QPoint(30, 8));
+                    notices << QList<int>{button, int(shift), hit,
+                                          QApplication::focusWidget() == &before};
+                });
         QSignalSpy clicked(&edit, &TEdit::OnClick);
         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
             before.setFocus();
             mouse(edit, QTest::MouseClick, button, {30, 8});
-            QCOMPARE(QApplication::focusWidget(), &edit);
             QCOMPARE(edit.hasSelectedText(), button == Qt::RightButton);
         }
-        QCOMPARE(buttons, (QList<TMouseButton>{mbLeft, mbRight, mbMiddle}));
-        disconnect(notice);
         mouse(edit, QTest::MousePress, Qt::LeftButton, {30, 8});
         mouse(before, QTest::MouseRelease, Qt::LeftButton, {30, 8});
         mouse(edit, QTest::MouseDClick, Qt::LeftButton, {30, 8});
         QCOMPARE(clicked.count(), 2);
+        QCOMPARE(notices, (QList<QList<int>>{{mbLeft, ssLeft, 1, 1},
+                                             {mbRight, ssRight, 1, 1},
+                                             {mbMiddle, ssMiddle, 1, 1},
+                                             {mbLeft, ssLeft, 1, 0},
+                                             {mbLeft, ssLeft, 1, 0},
+                                             {mbLeft, ssLeft | ssDouble, 1, 0}}));
     }
 
     void buttonClicksOnEnterAndSpace() {
@@ -169,8 +163,9 @@ private slots:
         QCOMPARE(clicked.at(0).at(0).value<QObject*>(), &button);
     }
 
-    // A "." follows a last character that sorts above it; the kinds are shown apart.
-    void exceptionBoxes() {
+    // A "." follows a last character that sorts above it; the kinds are shown apart. An error
+    // box lands at its point, or centred on the screen along a negative coordinate.
+    void errorBoxes() {
         ModalBoxes boxes;
         const auto handle = [](const std::function<void()>& fail) {
             try {
@@ -188,10 +183,17 @@ private slots:
         QStringList texts;
         for (const auto& box : boxes.seen) {
             texts << box.text;
-            QVERIFY(box.title == "Kestrum 1.2" && box.oneOkDefaultAndEscape);
+            QVERIFY(box.title == "Kestrum 1.2" && box.plainWithOneOk);
         }
         QCOMPARE(texts, QStringList({"Error 42.", "Why?.", "Файл.", "/.", "Done.", "Stop!", "a,",
                                      "a ", "", "Filter: invalid", ""}));
+        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+        MessageDlgPos("Не введено имя файла!", mtError, mbOK, 0, 0, 0);
+        MessageDlgPos("Не введено имя файла!", mtError, mbOK, 0, 5, -1);
+        QCOMPARE(boxes.seen.at(11).frame.topLeft(), QPoint(0, 0));
+        QCOMPARE(boxes.seen.at(12).frame.left(), 5);
+        QVERIFY(qAbs(boxes.seen.at(12).frame.center().y() - centre.y()) <= 1);
+        QVERIFY(boxes.seen.at(12).title == "Error" && boxes.seen.at(12).plainWithOneOk);
     }
 
     void ansiText() {
@@ -210,13 +212,7 @@ private slots:
         QCOMPARE(ExtractFileDir("/opt/kestrum/bin/kestrum"), QString("/opt/kestrum/bin"));
         QCOMPARE(ExtractFileDir("/kestrum"), QString("/"));
         QCOMPARE(ExtractFileDir("kestrum"), QString());
-        Catcher opened;
-        for (const char* scheme : {"https", "file"})
-            QDesktopServices::setUrlHandler(scheme, &opened, "open");
-        const auto unset = qScopeGuard([] {
-            for (const char* scheme : {"https", "file"})
-                QDesktopServices::unsetUrlHandler(scheme);
-        });
+        OpenedUrls opened;
         const char site[] = "https://kestrum.example.org/";
         QVERIFY(ShellExecuteA(0, "open", site, nullptr, "/opt", SW_SHOWMAXIMIZED));
         QVERIFY(ShellExecuteA(0, nullptr, site, nullptr, nullptr, 1));
