@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
 #include <QScreen>
 #include <QTextLayout>
 
@@ -58,33 +57,22 @@ protected:
         });
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != label_ || event->type() != QEvent::Paint)
-            return QMessageBox::eventFilter(watched, event);
-        QPainter painter(label_);
-        painter.setPen(label_->palette().color(QPalette::WindowText));
-        QTextOption option(label_->alignment());
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        painter.drawText(QRectF(label_->contentsRect()), text(), option);
-        return true;
-    }
-
 private:
-    // QLabel wraps at word boundaries only: a word wider than the box (a long file name) would
-    // run off its edge. The text is drawn here instead, with the room it needs.
+    // QMessageBox sizes its text for breaks between words only: a word wider than the box (a
+    // long file name) would run off its edge. Given the height the text needs when broken
+    // anywhere, QMessageBox breaks it so.
     void breakLongWords() {
-        label_ = findChild<QLabel*>("qt_msgbox_label");
-        if (!label_)
+        auto* label = findChild<QLabel*>("qt_msgbox_label");
+        if (!label)
             return;
-        const QMargins margins = label_->contentsMargins();
-        label_->setMinimumHeight(
-            wrappedHeight(text(), label_->font(), label_->contentsRect().width()) + margins.top() +
+        const QMargins margins = label->contentsMargins();
+        label->setMinimumHeight(
+            wrappedHeight(text(), label->font(), label->contentsRect().width()) + margins.top() +
             margins.bottom());
-        label_->installEventFilter(this);
     }
 
     void place() {
-        if (!at_ || !isVisible())
+        if (!at_)
             return;
         const QPoint at = *at_;
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -94,7 +82,6 @@ private:
     }
 
     std::optional<QPoint> at_;
-    QLabel* label_ = nullptr;
 };
 
 } // namespace

@@ -113,42 +113,15 @@ private slots:
 
         // Tab entry selects all in every result field but EditMD5, which keeps its caret;
         // entering CheckBoxMD5 clears them all. Only the checked radio button is a stop.
-        const QStringList cycle = {"Button1",
-                                   "CheckBoxMD5",
-                                   "EditSHA1",
-                                   "EditMD5",
-                                   "CheckBoxSHA1",
-                                   "EditSHA224",
-                                   "CheckBoxSHA224",
-                                   "EditSHA256",
-                                   "CheckBoxSHA256",
-                                   "EditSHA384",
-                                   "CheckBoxSHA384",
-                                   "EditSHA512",
-                                   "CheckBoxSHA512",
-                                   "EditTiger",
-                                   "CheckBoxTiger",
-                                   "RadioButtonString",
-                                   "Memo1",
-                                   "EditWHIRLPOOL",
-                                   "EditRIPEMD128",
-                                   "EditRIPEMD256",
-                                   "EditRIPEMD160",
-                                   "CheckBoxWHIRLPOOL",
-                                   "CheckBoxRIPEMD128",
-                                   "CheckBoxRIPEMD256",
-                                   "CheckBoxRIPEMD160",
-                                   "EditMD2",
-                                   "EditMD4",
-                                   "EditCRC32",
-                                   "CheckBoxMD2",
-                                   "CheckBoxMD4",
-                                   "CheckBoxCRC32",
-                                   "EditADLER32",
-                                   "CheckBoxADLER32",
-                                   "EditPANAMA",
-                                   "CheckBoxPANAMA",
-                                   "Button1"};
+        const QStringList cycle =
+            QString("Button1 CheckBoxMD5 EditSHA1 EditMD5 CheckBoxSHA1 EditSHA224 CheckBoxSHA224 "
+                    "EditSHA256 CheckBoxSHA256 EditSHA384 CheckBoxSHA384 EditSHA512 CheckBoxSHA512 "
+                    "EditTiger CheckBoxTiger RadioButtonString Memo1 EditWHIRLPOOL EditRIPEMD128 "
+                    "EditRIPEMD256 EditRIPEMD160 CheckBoxWHIRLPOOL CheckBoxRIPEMD128 "
+                    "CheckBoxRIPEMD256 CheckBoxRIPEMD160 EditMD2 EditMD4 EditCRC32 CheckBoxMD2 "
+                    "CheckBoxMD4 CheckBoxCRC32 EditADLER32 CheckBoxADLER32 EditPANAMA "
+                    "CheckBoxPANAMA Button1")
+                .split(' ');
         selected(true);
         Form1->EditMD5->setSelection(2, 3);
         QStringList visited = {focused()};
