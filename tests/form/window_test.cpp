@@ -91,6 +91,11 @@ private slots:
         QVERIFY(Form1->RadioButtonString->isChecked() && !Form1->RadioButtonFile->isChecked());
         expectMode(false);
         QCOMPARE(bar(), QList<int>({0, 100, 0, 10}));
+        // Enter on the focused button computes, the bar then standing full; Ctrl+Enter not.
+        QTest::keyClick(Form1->Button1, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(bar(), QList<int>({0, 100, 0, 10}));
+        QTest::keyClick(Form1->Button1, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(bar(), QList<int>({1, 2, 2, 1}));
         QCOMPARE(Form1->windowTitle(), QString("Kestrum 1.2 (kestrum.example.org)"));
         QVERIFY((Form1->frameGeometry().center() - Form1->screen()->availableGeometry().center())
                     .manhattanLength() <= 1);
