@@ -21,7 +21,7 @@ inline bool showActive(QWidget& window) {
 // A mouse action through the window system, as with a real mouse: a press moves the focus, a
 // release goes to the widget that took the press, a second click in time is a double click.
 inline void mouse(QWidget& target, QTest::MouseAction action = QTest::MouseClick,
-                  Qt::MouseButton button = Qt::LeftButton, QPoint at = {4, 4}) {
+                  Qt::MouseButton button = Qt::LeftButton, QPoint at = {12, 8}) {
     QTest::mouseEvent(action, target.window()->windowHandle(), button, {},
                       target.mapTo(target.window(), at));
 }

@@ -126,19 +126,19 @@ private slots:
         connect(&edit, &TEdit::OnMouseActivate,
                 [&](TObject*, TMouseButton button, TShiftState shift, int x, int y, int hit,
                     TMouseActivate&) {
-                    QCOMPARE(QPoint(x, y), QPoint(30, 8));
+                    QCOMPARE(QPoint(x, y), QPoint(12, 8));
                     notices << QList<int>{button, int(shift), hit,
                                           QApplication::focusWidget() == &before};
                 });
         QSignalSpy clicked(&edit, &TEdit::OnClick);
         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
             before.setFocus();
-            mouse(edit, QTest::MouseClick, button, {30, 8});
+            mouse(edit, QTest::MouseClick, button);
             QCOMPARE(edit.hasSelectedText(), button == Qt::RightButton);
         }
-        mouse(edit, QTest::MousePress, Qt::LeftButton, {30, 8});
-        mouse(before, QTest::MouseRelease, Qt::LeftButton, {30, 8});
-        mouse(edit, QTest::MouseDClick, Qt::LeftButton, {30, 8});
+        mouse(edit, QTest::MousePress);
+        mouse(before, QTest::MouseRelease);
+        mouse(edit, QTest::MouseDClick);
         QCOMPARE(clicked.count(), 2);
         QCOMPARE(notices, (QList<QList<int>>{{mbLeft, ssLeft, 1, 1},
                                              {mbRight, ssRight, 1, 1},
