@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -42,11 +43,35 @@ void TForm::showEvent(QShowEvent* event) {
         return;
     shown_ = true;
     if (position_ == poDesktopCenter) {
-        const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
-        QRect frame = frameGeometry();
-        frame.moveCenter(desktop.center());
-        move(frame.topLeft());
+        // No frame yet: this centres the client area, which is right where no window manager
+        // will frame it; one that does is handled as its frame becomes known.
+        CentreOnDesktop();
+        awaitingFrame_ = true;
     }
+}
+
+void TForm::CentreOnDesktop() {
+    QRect frame = frameGeometry();
+    frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+bool TForm::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    // A window manager that frames the window but leaves the client area in place sends no move,
+    // only a configure notify (the top bit marks one it sent); Qt reads the frame's margins anew
+    // only once it has handled that, so look after it.
+    if (awaitingFrame_ && eventType == "xcb_generic_event_t" &&
+        (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7f) == XCB_CONFIGURE_NOTIFY)
+        QMetaObject::invokeMethod(this, &TForm::CentreFramed, Qt::QueuedConnection);
+    return QWidget::nativeEvent(eventType, message, result);
+}
+
+void TForm::CentreFramed() {
+    // Once only: a later move is the user's.
+    if (!awaitingFrame_ || frameGeometry() == geometry())
+        return;
+    awaitingFrame_ = false;
+    CentreOnDesktop();
 }
 
 void TForm::changeEvent(QEvent* event) {

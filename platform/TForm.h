@@ -41,9 +41,14 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
+    void CentreOnDesktop();
+    void CentreFramed();
+
     TColor color_ = clBtnFace;
     TPosition position_ = poDesigned;
     bool shown_ = false;
+    bool awaitingFrame_ = false; // centred before the window manager framed the window
 };
