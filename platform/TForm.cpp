@@ -60,7 +60,7 @@ bool TForm::nativeEvent(const QByteArray& eventType, void* message, qintptr* res
     // A window manager that frames the window but leaves the client area in place sends no move,
     // only a configure notify (the top bit marks one it sent); Qt reads the frame's margins anew
     // only once it has handled that, so look after it.
-    if (awaitingFrame_ && eventType == "xcb_generic_event_t" &&
+    if (eventType == "xcb_generic_event_t" &&
         (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7f) == XCB_CONFIGURE_NOTIFY)
         QMetaObject::invokeMethod(this, &TForm::CentreFramed, Qt::QueuedConnection);
     return QWidget::nativeEvent(eventType, message, result);
