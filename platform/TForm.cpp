@@ -44,9 +44,9 @@ void TForm::showEvent(QShowEvent* event) {
     shown_ = true;
     if (position_ == poDesktopCenter) {
         // No frame yet: this centres the client area, which is right where no window manager
-        // will frame it; one that does is handled as its frame becomes known.
+        // frames the window; where one does, the first map centres the frame.
         CentreOnDesktop();
-        awaitingFrame_ = true;
+        awaitingMap_ = true;
     }
 }
 
@@ -57,20 +57,19 @@ void TForm::CentreOnDesktop() {
 }
 
 bool TForm::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-    // A window manager that frames the window but leaves the client area in place sends no move,
-    // only a configure notify (the top bit marks one it sent); Qt reads the frame's margins anew
-    // only once it has handled that, so look after it.
+    // A window manager maps the window only once it has framed it. It may well leave the client
+    // area where it was, so no move tells of the frame; the map does, once Qt has handled it.
     if (eventType == "xcb_generic_event_t" &&
-        (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7f) == XCB_CONFIGURE_NOTIFY)
-        QMetaObject::invokeMethod(this, &TForm::CentreFramed, Qt::QueuedConnection);
+        static_cast<xcb_generic_event_t*>(message)->response_type == XCB_MAP_NOTIFY)
+        QMetaObject::invokeMethod(this, &TForm::CentreOnFirstMap, Qt::QueuedConnection);
     return QWidget::nativeEvent(eventType, message, result);
 }
 
-void TForm::CentreFramed() {
-    // Once only: a later move is the user's.
-    if (!awaitingFrame_ || frameGeometry() == geometry())
+void TForm::CentreOnFirstMap() {
+    // A window mapped again (restored, say) stays where the user put it.
+    if (!awaitingMap_)
         return;
-    awaitingFrame_ = false;
+    awaitingMap_ = false;
     CentreOnDesktop();
 }
 

@@ -45,10 +45,10 @@ protected:
 
 private:
     void CentreOnDesktop();
-    void CentreFramed();
+    void CentreOnFirstMap();
 
     TColor color_ = clBtnFace;
     TPosition position_ = poDesigned;
     bool shown_ = false;
-    bool awaitingFrame_ = false; // centred before the window manager framed the window
+    bool awaitingMap_ = false; // centred, but not yet framed by a window manager if one runs
 };

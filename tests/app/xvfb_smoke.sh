@@ -10,7 +10,8 @@ work="$(mktemp -d)"
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "smoke: $*" >&2; exit 1; }
 within_10s() { for _ in $(seq 100); do "$@" && return; sleep 0.1; done; false; }
-start_wm() { # until the condition $1 holds
+# Openbox, awaited until $1 holds: a program started before it is fully up misses its features.
+start_wm() {
     HOME="$work" openbox --sm-disable >"$work/wm.log" 2>&1 &
     within_10s eval "$1" || fail "openbox did not start: $(cat "$work/wm.log")"
 }
@@ -19,6 +20,7 @@ outer() { # x y w h of the outer window: the window manager's frame, or the wind
         /Parent window id/ {p = $4} END {print p == r ? w : p}')
     read -r x y w h <<<"$(xwininfo -id "$outer" | awk '/Absolute|Width|Height/ {printf "%s ", $NF}')"
 }
+viewable() { xwininfo -id "$window" | grep -q IsViewable; }
 centred() { outer && (((2 * x + w - 1280) ** 2 <= 4 && (2 * y + h - 1024) ** 2 <= 4)); }
 shown() {
     kill -0 $pid 2>/dev/null || fail "program ended early: $(cat "$work/out.log")"
@@ -26,21 +28,20 @@ shown() {
         window="$(awk '/Window id/ {print $4}' <<<"$info")" && centred
 }
 
-[ -n "$wm" ] && start_wm "wmctrl -m >/dev/null 2>&1"
+[ -n "$wm" ] && start_wm "xprop -root _NET_SUPPORTED | grep -q _NET_FRAME_EXTENTS"
 home="$work/home" && mkdir "$home"
 HOME="$home" XDG_CONFIG_HOME="$home/c" XDG_CACHE_HOME="$home/c" XDG_DATA_HOME="$home/d" \
-    XDG_STATE_HOME="$home/s" "$@" >"$work/out.log" 2>&1 &
-pid=$!
+    XDG_STATE_HOME="$home/s" "$@" >"$work/out.log" 2>&1 & pid=$!
 within_10s shown || fail "no window \"$caption\" or not centred: ${w:-}x${h:-}+${x:-}+${y:-}"
 [ "$([ "$outer" = "$window" ] || echo 1)" = "$wm" ] || fail "framed: $outer, window manager: ${wm:-none}"
 size="$(awk '/Width/ {w=$NF} /Height/ {h=$NF} END {print w "x" h}' <<<"$info")"
 [ "$size" = 395x576 ] || fail "client size $size, not 395x576"
 xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window has no 32 x 32 icon"
 if [ -n "$wm" ]; then
-    # Only the first placement is the program's: a window moved later stays where it was moved.
-    wmctrl -i -r "$window" -e 1,20,30,-1,-1
-    within_10s eval '! centred' && sleep 0.5 && outer
-    [ "$x,$y" = 20,30 ] || fail "a move to 20,30 ended at $x,$y"
+    # Only the first placement is the program's: moved, minimised and restored, the window stays.
+    wmctrl -i -r "$window" -e 1,20,30,-1,-1 && wmctrl -i -r "$window" -b add,hidden
+    within_10s eval '! viewable' && wmctrl -i -a "$window" && within_10s viewable && sleep 0.5 && outer
+    [ "$x,$y" = 20,30 ] || fail "moved to 20,30, minimised and restored, the window is at $x,$y"
 else
     start_wm 'wmctrl -l 2>/dev/null | grep -q "$caption"' # the window managed, so that it can be closed
 fi
