@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -42,11 +43,34 @@ void TForm::showEvent(QShowEvent* event) {
         return;
     shown_ = true;
     if (position_ == poDesktopCenter) {
-        const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
-        QRect frame = frameGeometry();
-        frame.moveCenter(desktop.center());
-        move(frame.topLeft());
+        // No frame yet: this centres the client area, which is right where no window manager
+        // frames the window; where one does, the first map centres the frame.
+        CentreOnDesktop();
+        awaitingMap_ = true;
     }
+}
+
+void TForm::CentreOnDesktop() {
+    QRect frame = frameGeometry();
+    frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+bool TForm::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    // A window manager maps the window only once it has framed it. It may well leave the client
+    // area where it was, so no move tells of the frame; the map does, once Qt has handled it.
+    if (eventType == "xcb_generic_event_t" &&
+        static_cast<xcb_generic_event_t*>(message)->response_type == XCB_MAP_NOTIFY)
+        QMetaObject::invokeMethod(this, &TForm::CentreOnFirstMap, Qt::QueuedConnection);
+    return QWidget::nativeEvent(eventType, message, result);
+}
+
+void TForm::CentreOnFirstMap() {
+    // A window mapped again (restored, say) stays where the user put it.
+    if (!awaitingMap_)
+        return;
+    awaitingMap_ = false;
+    CentreOnDesktop();
 }
 
 void TForm::changeEvent(QEvent* event) {

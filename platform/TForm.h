@@ -41,9 +41,14 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
+    void CentreOnDesktop();
+    void CentreOnFirstMap();
+
     TColor color_ = clBtnFace;
     TPosition position_ = poDesigned;
     bool shown_ = false;
+    bool awaitingMap_ = false; // centred, but not yet framed by a window manager if one runs
 };

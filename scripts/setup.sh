@@ -8,7 +8,7 @@ packages=(
     libcrypto++-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-dejavu-extra
-    xvfb x11-utils
+    xvfb x11-utils openbox wmctrl libxcb1-dev
     binutils-mingw-w64-i686
     rhash python3
 )

@@ -1,95 +1,51 @@
 #!/usr/bin/env bash
-# Starts the program on the X server of DISPLAY, finds its window by caption, checks the client
-# size and the icon, closes the window as a window manager would (WM_DELETE_WINDOW) and
-# expects exit code 0.   Usage: xvfb_run.sh xvfb_smoke.sh PROGRAM [ARGUMENT...]
-# The program runs with its home and XDG folders in an empty folder, which must stay empty:
-# it writes nothing. Arguments given to it must change nothing.
+# Usage: xvfb_run.sh xvfb_smoke.sh [--wm] PROGRAM [ARGUMENT...]   Checks the program's window on
+# DISPLAY (caption, client size, icon, outer window centred), closes it as a window manager does
+# and expects exit code 0 and nothing written in its home. With --wm the program starts under a
+# window manager, which frames it; else the window is checked frameless and one comes to close it.
 set -euo pipefail
-program="$1"
-shift
+[ "$1" = --wm ] && shift && wm=1 || wm=""
 caption="Kestrum 1.2 (kestrum.example.org)"
-want_size="395x576"
-
 work="$(mktemp -d)"
-program_pid=""
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "smoke: $*" >&2; exit 1; }
+within_10s() { for _ in $(seq 100); do "$@" && return; sleep 0.1; done; false; }
+# Openbox, awaited until $1 holds: a program started before it is fully up misses its features.
+start_wm() {
+    HOME="$work" openbox --sm-disable >"$work/wm.log" 2>&1 &
+    within_10s eval "$1" || fail "openbox did not start: $(cat "$work/wm.log")"
+}
+outer() { # x y w h of the outer window: the window manager's frame, or the window itself
+    outer=$(xwininfo -tree -id "$window" | awk -v w="$window" '/Root window id/ {r = $4}
+        /Parent window id/ {p = $4} END {print p == r ? w : p}')
+    read -r x y w h <<<"$(xwininfo -id "$outer" | awk '/Absolute|Width|Height/ {printf "%s ", $NF}')"
+}
+viewable() { xwininfo -id "$window" | grep -q IsViewable; }
+centred() { outer && (((2 * x + w - 1280) ** 2 <= 4 && (2 * y + h - 1024) ** 2 <= 4)); }
+shown() {
+    kill -0 $pid 2>/dev/null || fail "program ended early: $(cat "$work/out.log")"
+    info="$(xwininfo -name "$caption" 2>/dev/null)" && grep -q IsViewable <<<"$info" &&
+        window="$(awk '/Window id/ {print $4}' <<<"$info")" && centred
+}
 
-home="$work/home"
-mkdir "$home"
-HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
-    XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state" \
-    "$program" "$@" >"$work/out.log" 2>&1 &
-program_pid=$!
-
-info=""
-for _ in $(seq 150); do
-    if info="$(xwininfo -name "$caption" 2>/dev/null)" && grep -q 'Map State: IsViewable' <<<"$info"; then
-        break
-    fi
-    info=""
-    kill -0 "$program_pid" 2>/dev/null || fail "program ended early: $(cat "$work/out.log")"
-    sleep 0.1
-done
-[ -n "$info" ] || fail "no window captioned \"$caption\" (windows: $(xwininfo -root -tree | grep -c '"'))"
-
-window="$(sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$info")"
-width="$(sed -n 's/^ *Width: //p' <<<"$info")"
-height="$(sed -n 's/^ *Height: //p' <<<"$info")"
-[ "${width}x${height}" = "$want_size" ] || fail "client size ${width}x${height}, not $want_size"
+[ -n "$wm" ] && start_wm "xprop -root _NET_SUPPORTED | grep -q _NET_FRAME_EXTENTS"
+home="$work/home" && mkdir "$home"
+HOME="$home" XDG_CONFIG_HOME="$home/c" XDG_CACHE_HOME="$home/c" XDG_DATA_HOME="$home/d" \
+    XDG_STATE_HOME="$home/s" "$@" >"$work/out.log" 2>&1 & pid=$!
+within_10s shown || fail "no window \"$caption\" or not centred: ${w:-}x${h:-}+${x:-}+${y:-}"
+[ "$([ "$outer" = "$window" ] || echo 1)" = "$wm" ] || fail "framed: $outer, window manager: ${wm:-none}"
+size="$(awk '/Width/ {w=$NF} /Height/ {h=$NF} END {print w "x" h}' <<<"$info")"
+[ "$size" = 395x576 ] || fail "client size $size, not 395x576"
 xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window has no 32 x 32 icon"
-
-python3 - "$window" <<'PY'
-import ctypes
-import sys
-
-x = ctypes.CDLL("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-x.XFlush.argtypes = [ctypes.c_void_p]
-x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("data", ctypes.c_long * 5)]
-
-
-class Event(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-
-
-display = x.XOpenDisplay(None)
-if not display:
-    sys.exit("cannot open the display")
-window = int(sys.argv[1], 16)
-event = Event()
-event.xclient.type = 33  # ClientMessage
-event.xclient.window = window
-event.xclient.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.xclient.format = 32
-event.xclient.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-event.xclient.data[1] = 0  # CurrentTime
-x.XSendEvent(display, window, 0, 0, ctypes.byref(event))
-x.XFlush(display)
-x.XCloseDisplay(display)
-PY
-
-for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program_pid" 2>/dev/null && fail "the program did not end when its window was closed"
-code=0
-wait "$program_pid" || code=$?
-program_pid=""
-[ "$code" -eq 0 ] || fail "exit code $code: $(cat "$work/out.log")"
-written="$(find "$home" -mindepth 1 | head -n 5)"
-[ -z "$written" ] || fail "the program wrote: $written"
-echo "smoke: passed"
+if [ -n "$wm" ]; then
+    # Only the first placement is the program's: moved, minimised and restored, the window stays.
+    wmctrl -i -r "$window" -e 1,20,30,-1,-1 && wmctrl -i -r "$window" -b add,hidden
+    within_10s eval '! viewable' && wmctrl -i -a "$window" && within_10s viewable && sleep 0.5 && outer
+    [ "$x,$y" = 20,30 ] || fail "moved to 20,30, minimised and restored, the window is at $x,$y"
+else
+    start_wm 'wmctrl -l 2>/dev/null | grep -q "$caption"' # the window managed, so that it can be closed
+fi
+wmctrl -i -c "$window"
+within_10s eval '! kill -0 $pid 2>/dev/null' || fail "the program did not end when its window was closed"
+wait $pid || fail "exit code $?: $(cat "$work/out.log")"
+[ -z "$(ls -A "$home")" ] || fail "the program wrote: $(ls -A "$home")"
