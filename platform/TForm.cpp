@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <xcb/xcb.h>
 
+#include "platform/TApplication.h"
+
 namespace {
 
 // Where Tahoma is missing, a face as narrow as Tahoma, with Cyrillic glyphs: the captions are
@@ -38,16 +40,18 @@ void TForm::SetFontHeight(int pixels) {
 }
 
 void TForm::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (shown_)
-        return;
-    shown_ = true;
-    if (position_ == poDesktopCenter) {
-        // No frame yet: this centres the client area, which is right where no window manager
-        // frames the window; where one does, the first map centres the frame.
-        CentreOnDesktop();
-        awaitingMap_ = true;
-    }
+    Guarded(this, [&] {
+        QWidget::showEvent(event);
+        if (shown_)
+            return;
+        shown_ = true;
+        if (position_ == poDesktopCenter) {
+            // No frame yet: this centres the client area, which is right where no window manager
+            // frames the window; where one does, the first map centres the frame.
+            CentreOnDesktop();
+            awaitingMap_ = true;
+        }
+    });
 }
 
 void TForm::CentreOnDesktop() {
@@ -60,7 +64,7 @@ bool TForm::nativeEvent(const QByteArray& eventType, void* message, qintptr* res
     // A window manager maps the window only once it has framed it. It may well leave the client
     // area where it was, so no move tells of the frame; the map does, once Qt has handled it.
     if (eventType == "xcb_generic_event_t" &&
-        static_cast<xcb_generic_event_t*>(message)->response_type == XCB_MAP_NOTIFY)
+        (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7F) == XCB_MAP_NOTIFY)
         QMetaObject::invokeMethod(this, &TForm::CentreOnFirstMap, Qt::QueuedConnection);
     return QWidget::nativeEvent(eventType, message, result);
 }
@@ -74,10 +78,12 @@ void TForm::CentreOnFirstMap() {
 }
 
 void TForm::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    // The size constraints hold when maximised too; not every window system honours them.
-    const Qt::WindowStates grown = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (event->type() == QEvent::WindowStateChange && (windowState() & grown) &&
-        minimumSize() == maximumSize())
-        setWindowState(windowState() & ~grown);
+    Guarded(this, [&] {
+        QWidget::changeEvent(event);
+        // The size constraints hold when maximised too; not every window system honours them.
+        const Qt::WindowStates grown = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if (event->type() == QEvent::WindowStateChange && (windowState() & grown) &&
+            minimumSize() == maximumSize())
+            setWindowState(windowState() & ~grown);
+    });
 }
