@@ -54,19 +54,18 @@ struct ModalBoxes {
     }
 };
 
-// Catches the addresses handed to the desktop, while it lives.
+// Catches the web addresses and files handed to the desktop, while it lives.
 struct OpenedUrls : QObject {
     Q_OBJECT
 public:
-    explicit OpenedUrls(const QStringList& schemes = {"https", "file"}) : schemes(schemes) {
-        for (const QString& scheme : schemes)
-            QDesktopServices::setUrlHandler(scheme, this, "open");
+    OpenedUrls() {
+        QDesktopServices::setUrlHandler("https", this, "open");
+        QDesktopServices::setUrlHandler("file", this, "open");
     }
     ~OpenedUrls() override {
-        for (const QString& scheme : schemes)
-            QDesktopServices::unsetUrlHandler(scheme);
+        QDesktopServices::unsetUrlHandler("https");
+        QDesktopServices::unsetUrlHandler("file");
     }
-    QStringList schemes;
     QList<QUrl> urls;
 public slots:
     void open(const QUrl& url) { urls << url; }
