@@ -21,9 +21,9 @@ inline bool showActive(QWidget& window) {
 // A mouse action through the window system, as with a real mouse: a press moves the focus, a
 // release goes to the widget that took the press, a second click in time is a double click.
 inline void mouse(QWidget& target, QTest::MouseAction action = QTest::MouseClick,
-                  Qt::MouseButton button = Qt::LeftButton, QPoint at = {12, 8}) {
-    QTest::mouseEvent(action, target.window()->windowHandle(), button, {},
-                      target.mapTo(target.window(), at));
+                  Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {}) {
+    QTest::mouseEvent(action, target.window()->windowHandle(), button, keys,
+                      target.mapTo(target.window(), QPoint(12, 8)));
 }
 
 // Every message box that opens while this lives is recorded, then closed with its OK button.

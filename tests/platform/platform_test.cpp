@@ -118,12 +118,17 @@ private slots:
         mouse(before, QTest::MouseRelease);
         mouse(edit, QTest::MouseDClick);
         QCOMPARE(clicked.count(), 2);
+        mouse(edit, QTest::MousePress, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
+        mouse(edit, QTest::MouseRelease);
+        mouse(edit, QTest::MousePress, Qt::LeftButton, Qt::AltModifier);
         QCOMPARE(notices, (QList<QList<int>>{{mbLeft, ssLeft, 1, 1},
                                              {mbRight, ssRight, 1, 1},
                                              {mbMiddle, ssMiddle, 1, 1},
                                              {mbLeft, ssLeft, 1, 0},
                                              {mbLeft, ssLeft, 1, 0},
-                                             {mbLeft, ssLeft | ssDouble, 1, 0}}));
+                                             {mbLeft, ssLeft | ssDouble, 1, 0},
+                                             {mbLeft, ssShift | ssCtrl | ssLeft, 1, 0},
+                                             {mbLeft, ssAlt | ssLeft, 1, 0}}));
     }
 
     // A "." follows a last character that sorts above it; the kinds are shown apart. An error
