@@ -15,11 +15,9 @@ using HashMaker = std::unique_ptr<CryptoPP::HashTransformation> (*)();
 // One row of the algorithm table.
 struct Algorithm {
     const char* tag;     // names the controls: "CheckBox" + tag and "Edit" + tag
-    const char* caption; // the check box's caption
     unsigned digestSize; // bytes
     HashMaker make;
     bool reversedPairs; // shown with its byte pairs in reverse order (CRC32)
-    int screenRow;      // 1 is the top row of the window
 };
 
 constexpr std::size_t kAlgorithmCount = 16;

@@ -18,8 +18,7 @@ inline bool showActive(QWidget& window) {
     return QTest::qWaitForWindowActive(&window);
 }
 
-// A mouse action through the window system, as with a real mouse: a press moves the focus, a
-// release goes to the widget that took the press, a second click in time is a double click.
+// A mouse action through the window system: a press moves the focus, as with a real mouse.
 inline void mouse(QWidget& target, QTest::MouseAction action = QTest::MouseClick,
                   Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {}) {
     QTest::mouseEvent(action, target.window()->windowHandle(), button, keys,
