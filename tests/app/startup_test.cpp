@@ -44,8 +44,7 @@ TEST_F(StartUp, AFailureIsShownUnderTheTitleWithNoWindowAndTheProgramEndsWithZer
         FailingForm* form = nullptr;
         FailingForm::kind = FailingForm::Kind(kind);
         EXPECT_EQ(app::WinMain(form), 0);
-        // Only a form that failed in the loop's first show is left to the application.
-        EXPECT_EQ(form == nullptr, kind != FailingForm::ShowsFromLoop);
+        EXPECT_EQ(form == nullptr, kind != FailingForm::ShowsFromLoop); // else the app's
     }
     QStringList texts;
     for (const auto& box : boxes.seen) {
@@ -113,25 +112,6 @@ TEST(Program, TheUnitStateOutlivesTheWindowAndQtSeesOnlyTheProgramName) {
     EXPECT_FALSE(digest::DigestBuffer || digest::HexText);
     EXPECT_EQ(WitnessForm::arguments, QStringList{name});
     EXPECT_EQ(Application, nullptr);
-}
-
-// Nested initialisations only count; the balancing finalisation alone ends the state.
-TEST(Program, TheUnitStateIsMadeOnceAndEndedOnBalance) {
-    Unit1::Initialize();
-    *digest::HexText = "in use";
-    Unit1::Initialize();
-    Unit1::Finalize();
-    EXPECT_EQ(*digest::HexText, "in use");
-    Unit1::Finalize();
-    EXPECT_FALSE(digest::DigestBuffer || digest::HexText);
-    digest::MakeHexState();
-    Unit1::Finalize();
-    EXPECT_TRUE(digest::HexText);
-    Unit1::Initialize(); // balances the count: makes nothing
-    digest::EndHexState();
-    Unit1::Initialize();
-    EXPECT_TRUE(digest::HexText);
-    Unit1::Finalize();
 }
 
 } // namespace

@@ -93,6 +93,14 @@ struct FakeStream {
     }
 };
 
+TEST_F(DigestTest, AHashObjectThatCannotBeMadeFailsThePressAndTheMadeOnesGoInReverse) {
+    auto failing = [this](std::size_t r) -> std::unique_ptr<CryptoPP::HashTransformation> {
+        return r == row::MD5 ? throw std::bad_alloc() : recorded()(r); // MD5 is made eleventh
+    };
+    EXPECT_THROW(Compute(w, failing), std::bad_alloc);
+    EXPECT_EQ(w.calls, lives(10));
+}
+
 TEST_F(DigestTest, AReadErrorIsToldWithTheFileClosedAndNoDigestShown) {
     w.textInput = false, w.fileInput = true, w.fileName = "диск/файл";
     for (std::size_t failAfter : {0, 5000}) {
