@@ -126,12 +126,13 @@ private slots:
         mouse(before, QTest::MouseRelease);
         mouse(edit, QTest::MouseDClick);
         QCOMPARE(clicked.count(), 2);
-        mouse(edit, QTest::MousePress, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
-        mouse(edit, QTest::MouseRelease);
-        mouse(edit, QTest::MousePress, Qt::LeftButton, Qt::AltModifier);
+        for (auto keys : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+            mouse(edit, QTest::MousePress, Qt::LeftButton, keys);
+            mouse(edit, QTest::MouseRelease);
+        }
         QCOMPARE(notices, QStringList({"0 Left 1 1", "1 Right 1 1", "2 Middle 1 1", "0 Left 1 0",
-                                       "0 Left 1 0", "0 LeftDouble 1 0", "0 ShiftCtrlLeft 1 0",
-                                       "0 AltLeft 1 0"}));
+                                       "0 Left 1 0", "0 LeftDouble 1 0", "0 ShiftLeft 1 0",
+                                       "0 CtrlLeft 1 0", "0 AltLeft 1 0"}));
     }
 
     // A "." after a last character above it; an error box at its point, or centred.
