@@ -34,75 +34,61 @@ TForm1::TForm1(QWidget* Owner) : TForm(Owner) {
     }
 }
 
-void TForm1::Button1Click(TObject* Sender) {
-    Guarded(Sender, [&] {
-        FormComputeWindow window(*this);
-        digest::Compute(window);
-    });
+void TForm1::Button1Click(TObject* /*Sender*/) {
+    FormComputeWindow window(*this);
+    digest::Compute(window);
 }
 
-void TForm1::Button2Click(TObject* Sender) {
-    Guarded(Sender, [&] {
-        // Every run starts with an empty name box; the edit follows the selection while the
-        // dialog is open, so neither the result nor the closing name is wanted.
-        OpenDialog1->SetFileName("");
-        OpenDialog1->Execute();
-    });
+void TForm1::Button2Click(TObject* /*Sender*/) {
+    // Every run starts with an empty name box; the edit follows the selection while the
+    // dialog is open, so neither the result nor the closing name is wanted.
+    OpenDialog1->SetFileName("");
+    OpenDialog1->Execute();
 }
 
-void TForm1::OpenDialog1Close(TObject* Sender) {
-    Guarded(Sender, [&] { EditInputFile->SetText(OpenDialog1->FileName()); });
+void TForm1::OpenDialog1Close(TObject* /*Sender*/) {
+    EditInputFile->SetText(OpenDialog1->FileName());
 }
 
 // The mode controls follow the focus, not the check: a press released off the button leaves
 // them showing its mode while the other stays checked. Texts survive, greyed while disabled.
-void TForm1::MD_OnCheckedFile(TObject* Sender) {
-    Guarded(Sender, [&] {
-        Memo1->setEnabled(false);
-        Memo1->SetColor(clBtnFace);
-        EditInputFile->setEnabled(true);
-        EditInputFile->SetColor(clWindow);
-        Button2->setEnabled(true);
-    });
+void TForm1::MD_OnCheckedFile(TObject* /*Sender*/) {
+    Memo1->setEnabled(false);
+    Memo1->SetColor(clBtnFace);
+    EditInputFile->setEnabled(true);
+    EditInputFile->SetColor(clWindow);
+    Button2->setEnabled(true);
 }
 
-void TForm1::MD_OnCheckedString(TObject* Sender) {
-    Guarded(Sender, [&] {
-        Memo1->setEnabled(true);
-        Memo1->SetColor(clWindow);
-        EditInputFile->setEnabled(false);
-        EditInputFile->SetColor(clBtnFace);
-        Button2->setEnabled(false);
-    });
+void TForm1::MD_OnCheckedString(TObject* /*Sender*/) {
+    Memo1->setEnabled(true);
+    Memo1->SetColor(clWindow);
+    EditInputFile->setEnabled(false);
+    EditInputFile->SetColor(clBtnFace);
+    Button2->setEnabled(false);
 }
 
-void TForm1::Image1Click(TObject* Sender) {
-    Guarded(Sender, [&] {
-        const QByteArray folder = QFile::encodeName(ExtractFileDir(Application->ExeName()));
-        // What the shell makes of it is its own affair: the window stays as it is.
-        ShellExecuteA(Form1->Handle(), "open", kMakerSite, nullptr, folder.constData(),
-                      SW_SHOWMAXIMIZED);
-    });
+void TForm1::Image1Click(TObject* /*Sender*/) {
+    const QByteArray folder = QFile::encodeName(ExtractFileDir(Application->ExeName()));
+    // What the shell makes of it is its own affair: the window stays as it is.
+    ShellExecuteA(Form1->Handle(), "open", kMakerSite, nullptr, folder.constData(),
+                  SW_SHOWMAXIMIZED);
 }
 
 void TForm1::EditClick(TObject* Sender) {
-    Guarded(Sender, [&] {
-        ClearSel(Sender);
-        // CheckBoxMD5 comes here on focus entry and gets the clearing only.
-        if (ClassType(*Sender) != ClassType(*EditMD5))
-            return;
-        if (!PendingSelectEdit)
-            return;
-        PendingSelectEdit->SelectAll();
-        PendingSelectEdit = nullptr;
-    });
+    ClearSel(Sender);
+    // CheckBoxMD5 comes here on focus entry and gets the clearing only.
+    if (ClassType(*Sender) != ClassType(*EditMD5))
+        return;
+    if (!PendingSelectEdit)
+        return;
+    PendingSelectEdit->SelectAll();
+    PendingSelectEdit = nullptr;
 }
 
-void TForm1::ClearSel(TObject* Sender) {
-    Guarded(Sender, [&] {
-        for (TEdit* edit : fields_)
-            edit->SetSelLength(0);
-    });
+void TForm1::ClearSel(TObject* /*Sender*/) {
+    for (TEdit* edit : fields_)
+        edit->SetSelLength(0);
 }
 
 // The press notice comes while the focus is still where it was: only a press on a field that
@@ -110,11 +96,9 @@ void TForm1::ClearSel(TObject* Sender) {
 void TForm1::EditActivate(TObject* Sender, TMouseButton /*Button*/, TShiftState /*Shift*/,
                           int /*X*/, int /*Y*/, int /*HitTest*/,
                           TMouseActivate& /*MouseActivate*/) {
-    Guarded(Sender, [&] {
-        if (ClassType(*Sender) != ClassType(*EditMD5))
-            return;
-        PendingSelectEdit = static_cast<TEdit*>(Sender);
-        if (PendingSelectEdit->Focused())
-            PendingSelectEdit = nullptr;
-    });
+    if (ClassType(*Sender) != ClassType(*EditMD5))
+        return;
+    PendingSelectEdit = static_cast<TEdit*>(Sender);
+    if (PendingSelectEdit->Focused())
+        PendingSelectEdit = nullptr;
 }

@@ -1,94 +1,187 @@
 #include "platform/Dialogs.h"
 
+#include <algorithm>
 #include <cmath>
+#include <exception>
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QLabel>
-#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTextLayout>
 
-#include "platform/TApplication.h"
+#include "platform/FramePlacement.h"
 
 namespace {
 
-// The height text takes at width, wrapped between words where it can and anywhere where it must.
-int wrappedHeight(const QString& text, const QFont& font, qreal width) {
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    qreal height = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        height += line.height();
-    }
-    layout.endLayout();
-    return int(std::ceil(height));
-}
-
-class ErrorBox : public QMessageBox {
+// The box's text as plain text: every line break kept, wrapped between words where it can and
+// anywhere where a word is wider than the line (a long file name).
+class MessageText : public QLabel {
 public:
-    ErrorBox(const QString& title, const QString& text, const std::optional<QPoint>& at)
-        : QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok,
-                      QApplication::activeWindow()),
-          at_(at) {
-        // A file name is input: never read as markup.
+    MessageText(const QString& text, QWidget* parent) : QLabel(text, parent) {
         setTextFormat(Qt::PlainText);
-        setDefaultButton(QMessageBox::Ok);
-        setEscapeButton(QMessageBox::Ok);
+        setWordWrap(true);
+    }
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        QTextLayout layout;
+        return int(std::ceil(layOut(layout, width).height()));
+    }
+    QSize sizeHint() const override {
+        QTextLayout layout;
+        return layOut(layout, kUnwrapped).toSize() + QSize(1, 1);
+    }
+    QSize minimumSizeHint() const override {
+        return {30 * fontMetrics().averageCharWidth(), fontMetrics().height()};
     }
 
 protected:
-    // QMessageBox settles its size as it is shown, and again after a long text is given room.
-    void showEvent(QShowEvent* event) override {
-        Guarded(this, [&] {
-            QMessageBox::showEvent(event);
-            breakLongWords();
-            place();
-        });
-    }
-
-    void resizeEvent(QResizeEvent* event) override {
-        Guarded(this, [&] {
-            QMessageBox::resizeEvent(event);
-            place();
-        });
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        QTextLayout layout;
+        layOut(layout, width());
+        layout.draw(&painter, QPointF(0, 0));
     }
 
 private:
-    // QMessageBox sizes its text for breaks between words only: a word wider than the box (a
-    // long file name) would run off its edge. Given the height the text needs when broken
-    // anywhere, QMessageBox breaks it so.
-    void breakLongWords() {
-        auto* label = findChild<QLabel*>("qt_msgbox_label");
-        if (!label)
-            return;
-        const QMargins margins = label->contentsMargins();
-        label->setMinimumHeight(
-            wrappedHeight(text(), label->font(), label->contentsRect().width()) + margins.top() +
-            margins.bottom());
+    static constexpr qreal kUnwrapped = 1e6;
+
+    // Lays the text out in lines of the width given; the size it takes.
+    QSizeF layOut(QTextLayout& layout, qreal width) const {
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setText(QString(text()).replace(QLatin1Char('\n'), QChar::LineSeparator));
+        layout.setFont(font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QSizeF size;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            line.setPosition(QPointF(0, size.height()));
+            size = {std::max(size.width(), line.naturalTextWidth()), size.height() + line.height()};
+        }
+        layout.endLayout();
+        return size;
+    }
+};
+
+class ErrorBox : public QDialog {
+public:
+    ErrorBox(const QString& title, const QString& text, const std::optional<QPoint>& at)
+        : QDialog(QApplication::activeWindow()), at_(at),
+          placement_(*this, [this] { guarded([this] { place(); }); }) {
+        setWindowTitle(title);
+        auto* icon = new QLabel(this);
+        const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        icon->setPixmap(
+            style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this).pixmap(side));
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+        buttons->setCenterButtons(
+            style()->styleHint(QStyle::SH_MessageBox_CenterButtons, nullptr, this));
+        // Enter presses OK; Escape closes the box as OK does, the result being unused.
+        buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        auto* grid = new QGridLayout(this);
+        grid->addWidget(icon, 0, 0, Qt::AlignTop);
+        grid->addWidget(new MessageText(text, this), 0, 1);
+        grid->addWidget(buttons, 1, 0, 1, 2);
+        fit();
     }
 
+    void Run() {
+        exec();
+        if (failure_)
+            std::rethrow_exception(failure_);
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        guarded([&] {
+            QDialog::showEvent(event);
+            placement_.Shown();
+        });
+    }
+
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override {
+        bool handled = false;
+        guarded([&] {
+            placement_.NativeEvent(eventType, message);
+            handled = QDialog::nativeEvent(eventType, message, result);
+        });
+        return handled;
+    }
+
+private:
+    // A failure of the box itself is told by no other box, which could fail alike: the box
+    // closes, and the failure goes on to whoever asked for the box.
+    template <class Body>
+    void guarded(Body&& body) {
+        try {
+            body();
+        } catch (...) {
+            if (!failure_)
+                failure_ = std::current_exception();
+            QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        }
+    }
+
+    // The box at the width given, or as narrow as it can be.
+    QSize fitted(int width) const {
+        width = std::max(layout()->totalMinimumSize().width(),
+                         std::min(width, layout()->totalSizeHint().width()));
+        return {width, layout()->totalHeightForWidth(width)};
+    }
+
+    // Sized to lie wholly on the screen with its frame (none until a window manager has framed
+    // it): as wide as it fits between X and the screen's edge, where that leaves room for a
+    // box; else, or when that would make it taller than the screen, as wide as the screen.
+    QSize fit() {
+        const QRect screen = this->screen()->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        int width = screen.width();
+        if (at_ && at_->x() >= 0) {
+            const int besideX = screen.x() + screen.width() - at_->x();
+            if (besideX >= fitted(0).width() + frame.width())
+                width = besideX;
+        }
+        QSize box = fitted(width - frame.width());
+        if (box.height() + frame.height() > screen.height())
+            box = fitted(screen.width() - frame.width());
+        setFixedSize(box);
+        return box + frame;
+    }
+
+    // The frame at (X, Y), a negative coordinate centring it on that axis; moved just inside
+    // the screen's edge only where it cannot fit there.
     void place() {
-        if (!at_)
-            return;
-        const QPoint at = *at_;
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QSize size = frameGeometry().size();
-        move(at.x() >= 0 ? at.x() : screen.x() + (screen.width() - size.width()) / 2,
-             at.y() >= 0 ? at.y() : screen.y() + (screen.height() - size.height()) / 2);
+        const QRect screen = this->screen()->availableGeometry();
+        const QSize outer = fit();
+        QPoint to = pos();
+        if (at_)
+            to = {at_->x() >= 0 ? at_->x() : screen.x() + (screen.width() - outer.width()) / 2,
+                  at_->y() >= 0 ? at_->y() : screen.y() + (screen.height() - outer.height()) / 2};
+        to.setX(std::max(screen.x(), std::min(to.x(), screen.x() + screen.width() - outer.width())));
+        to.setY(
+            std::max(screen.y(), std::min(to.y(), screen.y() + screen.height() - outer.height())));
+        move(to);
     }
 
     std::optional<QPoint> at_;
+    FramePlacement placement_;
+    std::exception_ptr failure_;
 };
 
 } // namespace
 
 void ShowErrorBox(const QString& title, const QString& text, const std::optional<QPoint>& at) {
-    ErrorBox box(title, text, at);
-    box.exec();
+    ErrorBox(title, text, at).Run();
 }
 
 int MessageDlgPos(const QString& Msg, TMsgDlgType /*DlgType*/, TMsgDlgButtons /*Buttons*/,

@@ -55,7 +55,16 @@ void TApplication::DestroyComponents() {
     }
 }
 
-void TApplication::rethrowDeferred() {
+void TApplication::startUp(const std::function<void()>& step) {
+    startingUp_ = true;
+    try {
+        step();
+    } catch (...) {
+        startingUp_ = false;
+        deferred_ = nullptr;
+        throw;
+    }
+    startingUp_ = false;
     if (deferred_)
         std::rethrow_exception(std::exchange(deferred_, nullptr));
 }
@@ -63,10 +72,7 @@ void TApplication::rethrowDeferred() {
 void TApplication::Run() {
     if (!mainForm_)
         return;
-    startingUp_ = true;
-    mainForm_->show();
-    startingUp_ = false;
-    rethrowDeferred();
+    startUp([this] { mainForm_->show(); });
     exec();
 }
 
@@ -112,4 +118,18 @@ void TApplication::HandleException(QObject*) {
 
 void TApplication::ShowException(const Exception& e) { showBox(ExceptionText(e.Message)); }
 
-void TApplication::showBox(const QString& text) { ShowErrorBox(Title, text); }
+void TApplication::showBox(const QString& text) {
+    // No box opens over the one that tells of an exception, and none tells of that box's own
+    // failure: a failure that repeats (a paint, say) would open boxes without end.
+    if (telling_) {
+        qWarning("%s", qUtf8Printable(text));
+        return;
+    }
+    telling_ = true;
+    try {
+        ShowErrorBox(Title, text);
+    } catch (...) {
+        qWarning("The box for \"%s\" failed", qUtf8Printable(text));
+    }
+    telling_ = false;
+}

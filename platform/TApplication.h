@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <new>
 #include <type_traits>
 #include <vector>
@@ -54,7 +55,9 @@ public:
 
 private:
     void adopt(QWidget* form);
-    void rethrowDeferred();
+    // Runs a step of start-up. An exception an event raises meanwhile is held, and thrown on
+    // when the step is done; one the step throws itself goes on at once, and the held one with it.
+    void startUp(const std::function<void()>& step);
     void showBox(const QString& text);
 
     QPointer<QWidget> mainForm_;
@@ -63,6 +66,7 @@ private:
     // thrown on from CreateForm or Run, so start-up failures reach the caller.
     bool startingUp_ = false;
     std::exception_ptr deferred_;
+    bool telling_ = false; // a box tells of an exception
 };
 
 // The class library's single application object; null when none exists.
@@ -91,22 +95,18 @@ void TApplication::CreateForm(Form*& reference) {
     static_assert(std::is_base_of_v<QWidget, Form>, "a form is a widget");
     void* memory = ::operator new(sizeof(Form));
     reference = static_cast<Form*>(memory);
-    startingUp_ = true;
+    Form* made = nullptr;
     try {
-        new (memory) Form();
+        startUp([&] {
+            made = new (memory) Form();
+            adopt(made);
+        });
     } catch (...) {
-        startingUp_ = false;
         reference = nullptr;
-        ::operator delete(memory);
-        throw;
-    }
-    startingUp_ = false;
-    adopt(reference);
-    try {
-        rethrowDeferred();
-    } catch (...) {
-        delete reference;
-        reference = nullptr;
+        if (made)
+            delete made;
+        else
+            ::operator delete(memory);
         throw;
     }
 }

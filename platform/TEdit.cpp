@@ -71,10 +71,12 @@ void TEdit::SelectAll() {
 }
 
 void TEdit::NotifyMousePress(const QMouseEvent& event) {
-    TMouseActivate activate = maDefault;
-    const QPoint at = event.position().toPoint();
-    emit OnMouseActivate(this, MouseButton(event.button()), ShiftState(event), at.x(), at.y(),
-                         HTCLIENT, activate);
+    Guarded(this, [&] {
+        TMouseActivate activate = maDefault;
+        const QPoint at = event.position().toPoint();
+        emit OnMouseActivate(this, MouseButton(event.button()), ShiftState(event), at.x(), at.y(),
+                             HTCLIENT, activate);
+    });
 }
 
 TEdit::Selection TEdit::selection() const {

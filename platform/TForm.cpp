@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
-#include <xcb/xcb.h>
 
 #include "platform/TApplication.h"
 
@@ -22,7 +21,8 @@ void substituteTahoma() {
 
 } // namespace
 
-TForm::TForm(QWidget* parent) : QWidget(parent) {
+TForm::TForm(QWidget* parent)
+    : QWidget(parent), placement_(*this, [this] { Guarded(this, [this] { Place(); }); }) {
     substituteTahoma();
     setAutoFillBackground(true);
     PaintColor(*this, QPalette::Window, color_);
@@ -42,39 +42,25 @@ void TForm::SetFontHeight(int pixels) {
 void TForm::showEvent(QShowEvent* event) {
     Guarded(this, [&] {
         QWidget::showEvent(event);
-        if (shown_)
-            return;
-        shown_ = true;
-        if (position_ == poDesktopCenter) {
-            // No frame yet: this centres the client area, which is right where no window manager
-            // frames the window; where one does, the first map centres the frame.
-            CentreOnDesktop();
-            awaitingMap_ = true;
-        }
+        placement_.Shown();
     });
 }
 
-void TForm::CentreOnDesktop() {
+bool TForm::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    bool handled = false;
+    Guarded(this, [&] {
+        placement_.NativeEvent(eventType, message);
+        handled = QWidget::nativeEvent(eventType, message, result);
+    });
+    return handled;
+}
+
+void TForm::Place() {
+    if (position_ != poDesktopCenter)
+        return;
     QRect frame = frameGeometry();
     frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
     move(frame.topLeft());
-}
-
-bool TForm::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-    // A window manager maps the window only once it has framed it. It may well leave the client
-    // area where it was, so no move tells of the frame; the map does, once Qt has handled it.
-    if (eventType == "xcb_generic_event_t" &&
-        (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7F) == XCB_MAP_NOTIFY)
-        QMetaObject::invokeMethod(this, &TForm::CentreOnFirstMap, Qt::QueuedConnection);
-    return QWidget::nativeEvent(eventType, message, result);
-}
-
-void TForm::CentreOnFirstMap() {
-    // A window mapped again (restored, say) stays where the user put it.
-    if (!awaitingMap_)
-        return;
-    awaitingMap_ = false;
-    CentreOnDesktop();
 }
 
 void TForm::changeEvent(QEvent* event) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "platform/Controls.h"
+#include "platform/FramePlacement.h"
 #include "platform/Graphics.h"
 
 // A top-level window. Left, Top, Width and Height are its outer rectangle on the screen, frame
@@ -44,11 +45,9 @@ protected:
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    void CentreOnDesktop();
-    void CentreOnFirstMap();
+    void Place();
 
     TColor color_ = clBtnFace;
     TPosition position_ = poDesigned;
-    bool shown_ = false;
-    bool awaitingMap_ = false; // centred, but not yet framed by a window manager if one runs
+    FramePlacement placement_;
 };

@@ -4,7 +4,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QMessageBox>
+#include <QDialog>
+#include <QScreen>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -25,29 +26,38 @@ inline void mouse(QWidget& target, QTest::MouseAction action = QTest::MouseClick
                       target.mapTo(target.window(), QPoint(12, 8)));
 }
 
-// Every message box that opens while this lives is recorded, then closed with its OK button.
+// Every error box that opens while this lives is recorded, then closed with Enter or Escape in turn.
 struct ModalBoxes {
     struct Box {
         QString title, text;
-        QRect frame;
-        QImage label;
-        bool plainWithOneOk; // plain text; error icon; OK alone, the default and escape button
+        QRect frame;    // its outer edges
+        int lines;      // the lines its text is given room for
+        // The error icon and one button; on the screen with its text whole; closed by the key.
+        bool wellFormed;
     };
     QList<Box> seen;
     QTimer timer;
 
     ModalBoxes() {
         QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || box->inherits("QFileDialog"))
                 return;
-            QAbstractButton* ok = box->button(QMessageBox::Ok);
-            seen.append({box->windowTitle(), box->text(), box->frameGeometry(),
-                         box->findChild<QLabel*>("qt_msgbox_label")->grab().toImage(),
-                         box->textFormat() == Qt::PlainText && box->buttons().size() == 1 &&
-                             box->icon() == QMessageBox::Critical && box->defaultButton() == ok &&
-                             box->escapeButton() == ok});
-            ok->click();
+            QLabel *icon = nullptr, *text = nullptr;
+            for (QLabel* label : box->findChildren<QLabel*>())
+                (label->pixmap().isNull() ? text : icon) = label;
+            // Lines enough for every line break, and for the text's whole width.
+            const QFontMetrics metrics = text->fontMetrics();
+            const int lines = text->height() / metrics.lineSpacing();
+            seen.append({box->windowTitle(), text->text(), box->frameGeometry(), lines,
+                         icon && box->findChildren<QAbstractButton*>().size() == 1 &&
+                             box->screen()->availableGeometry().contains(box->frameGeometry()) &&
+                             box->rect().contains(text->geometry()) &&
+                             lines > text->text().count('\n') &&
+                             lines * text->width() >= metrics.horizontalAdvance(text->text())});
+            QTest::keyClick(box, seen.size() % 2 ? Qt::Key_Return : Qt::Key_Escape);
+            if (box->isVisible())
+                seen.last().wellFormed = false, box->reject();
         });
         timer.start(5);
     }

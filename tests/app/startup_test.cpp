@@ -49,7 +49,7 @@ TEST_F(StartUp, AFailureIsShownUnderTheTitleWithNoWindowAndTheProgramEndsWithZer
     QStringList texts;
     for (const auto& box : boxes.seen) {
         texts << box.text;
-        EXPECT_TRUE(box.title == "Kestrum 1.2" && box.plainWithOneOk);
+        EXPECT_TRUE(box.title == "Kestrum 1.2" && box.wellFormed);
     }
     EXPECT_EQ(texts, QStringList({"Resource TForm1 not found.", "Stop!", "", "Cannot show.",
                                   "Cannot show."}));

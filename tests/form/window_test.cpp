@@ -178,10 +178,9 @@ private slots:
         QCOMPARE(QStringList({boxes.seen[0].text, boxes.seen[1].text, boxes.seen[2].text}),
                  QStringList({"Не введено имя файла!", cannot.arg(markup), cannot.arg(endless)}));
         for (const auto& box : boxes.seen)
-            QVERIFY(box.title == "Error" && box.plainWithOneOk);
+            QVERIFY(box.title == "Error" && box.wellFormed);
         QCOMPARE(boxes.seen[0].frame.topLeft(), at);
         QCOMPARE(boxes.seen[3].frame.center(), Form1->screen()->geometry().center());
-        QVERIFY(boxes.seen[2].label.height() > 3 * boxes.seen[0].label.height());
         QCOMPARE(Form1->EditMD5->Text(), kMd5OfAbc);
         QCOMPARE(bar(), QList<int>({1, 2, 2, 1}));
 
@@ -195,7 +194,6 @@ private slots:
         QCOMPARE(boxes.seen.size(), 5);
         QCOMPARE(boxes.seen[4].title + boxes.seen[4].text,
                  QString("Kestrum 1.2TProgressBar property out of range."));
-        QCOMPARE(boxes.seen[4].frame.center(), Form1->frameGeometry().center());
     }
 
     void modeSwitching() {

@@ -155,7 +155,7 @@ private slots:
         MessageDlgPos("Не введено имя файла!", mtError, mbOK, 0, 5, -1);
         QStringList texts;
         for (const auto& box : boxes.seen)
-            texts << box.title + ": " + box.text + (box.plainWithOneOk ? "" : " (no plain OK box)");
+            texts << box.title + ": " + box.text + (box.wellFormed ? "" : " (ill-formed)");
         QCOMPARE(texts,
                  QStringList({"Kestrum 1.2: Error 42.", "Kestrum 1.2: /.", "Kestrum 1.2: Done.",
                               "Kestrum 1.2: a,", "Kestrum 1.2: ", "Kestrum 1.2: Filter: invalid",
