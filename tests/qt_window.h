@@ -37,18 +37,24 @@ struct ModalBoxes {
     };
     QList<Box> seen;
     QTimer timer;
+    QRect frame;
+    int still = 0;
 
     ModalBoxes() {
         QObject::connect(&timer, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible() || box->inherits("QFileDialog"))
                 return;
+            // Taken once it stands still: a window manager frames it, then it is placed.
+            if (std::exchange(frame, box->frameGeometry()) != frame || ++still < 4)
+                return;
+            still = 0;
             QLabel *icon = nullptr, *text = nullptr;
             for (QLabel* label : box->findChildren<QLabel*>())
                 (label->pixmap().isNull() ? text : icon) = label;
             // Lines enough for every line break, and for the text's whole width.
-            const QFontMetrics metrics = text->fontMetrics();
-            const int lines = text->height() / metrics.lineSpacing();
+            const QFontMetricsF metrics(text->font());
+            const int lines = qRound(text->height() / metrics.height());
             seen.append({box->windowTitle(), text->text(), box->frameGeometry(), lines,
                          icon && box->findChildren<QAbstractButton*>().size() == 1 &&
                              box->screen()->availableGeometry().contains(box->frameGeometry()) &&

@@ -196,6 +196,32 @@ private slots:
                  QString("Kestrum 1.2TProgressBar property out of range."));
     }
 
+    // Names as long as Linux takes on a large screen, a quarter of that on a small one, and
+    // with line breaks: each box lies on the screen, its text whole, its frame at the point
+    // where it fits there, else moved just inside the edge.
+    void errorBoxesWholeOnScreen() {
+        const QRect screen = Form1->screen()->availableGeometry();
+        const QString longest = QString(screen.width() >= 1280 ? 4096 : 1024, 'y');
+        mouse(*Form1->RadioButtonFile);
+        ModalBoxes boxes;
+        for (QPoint to : {QPoint(0, 0), {screen.width() - 300, 0}, {0, 0}}) {
+            Form1->move(to);
+            QTest::qWait(50);
+            for (const QString& name : {QString("a\nb\nc\nd.pdf"), longest}) {
+                Form1->EditInputFile->SetText(name);
+                mouse(*Form1->Button1);
+            }
+        }
+        QCOMPARE(boxes.seen.size(), 6);
+        const QPoint at(Form1->Left() + Form1->Width() / 2 - 100,
+                        Form1->Top() + Form1->Height() / 2 - 50);
+        for (const auto& box : boxes.seen)
+            QVERIFY(box.wellFormed);
+        QCOMPARE(boxes.seen[4].frame.topLeft(), at);
+        QCOMPARE(boxes.seen[5].frame.left(), at.x());
+        QCOMPARE(boxes.seen[2].frame.right(), screen.right());
+    }
+
     void modeSwitching() {
         for (int i = 0; i < 2; ++i)
             for (TRadioButton* mode : {Form1->RadioButtonString, Form1->RadioButtonFile}) {
