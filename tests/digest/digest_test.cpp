@@ -1,3 +1,4 @@
+#include <sys/inotify.h>
 #include <sys/stat.h>
 
 #include <cstring>
@@ -120,7 +121,10 @@ long openFiles() { return std::distance(std::filesystem::directory_iterator("/pr
 
 TEST_F(DigestTest, ARefusedNameIsToldAtThePlacementPointAndNothingElseHappens) {
     const std::string missing = dir + "/missing", fifo = dir + "/fifo";
+    const std::string cut = write("") + std::string("\0x", 2); // names no file, not dir/f
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0); // no writer: a plain open would wait for one
+    const int opens = inotify_init1(IN_NONBLOCK | IN_CLOEXEC); // tells of the FIFO's opens
+    ASSERT_GE(inotify_add_watch(opens, fifo.c_str(), IN_OPEN), 0);
     const long filesBefore = openFiles();
     w.textInput = false, w.fileInput = true, w.ticked.fill(true);
     for (const auto& [name, bounds, shown] :
@@ -131,6 +135,8 @@ TEST_F(DigestTest, ARefusedNameIsToldAtThePlacementPointAndNothingElseHappens) {
              {dir, {0, 0, -3, -3}, CannotOpenMessage(dir) + " @-101,-51"}, // -3 / 2 is -1
              {fifo, {-102, -256, 403, 610}, CannotOpenMessage(fifo) + " @-1,-1"},
              {"/dev/zero", {10, 20, 801, 99}, CannotOpenMessage("/dev/zero") + " @310,19"},
+             {"/dev/null", {0, 0, 403, 610}, CannotOpenMessage("/dev/null") + " @101,255"},
+             {cut, {0, 0, 403, 610}, CannotOpenMessage(cut) + " @101,255"},
          }) {
         w.calls.clear(), w.fileName = name, w.bounds = bounds;
         Compute(w);
@@ -139,6 +145,9 @@ TEST_F(DigestTest, ARefusedNameIsToldAtThePlacementPointAndNothingElseHappens) {
                                             "FormBounds", "ShowError " + shown}));
     }
     EXPECT_EQ(openFiles(), filesBefore);
+    inotify_event seen;
+    EXPECT_EQ(read(opens, &seen, sizeof seen), -1); // refused by its type, never opened
+    close(opens);
 }
 
 TEST_F(DigestTest, AFileIsFedBlockByBlockAndGivesTheDigestsOfTheSameText) {
