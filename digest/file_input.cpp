@@ -24,15 +24,24 @@ void showError(ComputeWindow& window, const std::string& text) {
 }
 
 // Only a regular file or a block device comes to an end: a FIFO, a socket or a character
-// device would block or be read for ever, and a directory has nothing to read. The open does not
-// wait (a FIFO with no writer blocks a plain open); the stream then reads blocking as usual.
+// device would block or be read for ever, and a directory has nothing to read.
+bool endsAsFile(const struct stat& st) { return S_ISREG(st.st_mode) || S_ISBLK(st.st_mode); }
+
+// Refused by the name's type before any open, so that a device's own open never runs; checked
+// again on the open file, as the name may have changed in between (a terminal slipped in then
+// does not become ours). The open does not wait (a FIFO with no writer blocks a plain open); the
+// stream then reads blocking as usual. A name holding a NUL names no file: cut at the NUL, it
+// would name another.
 std::FILE* openReadable(const std::string& native) {
-    const int fd = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st;
+    if (native.find('\0') != std::string::npos || ::stat(native.c_str(), &st) != 0 ||
+        !endsAsFile(st))
+        return nullptr;
+    const int fd = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
-    struct stat st;
     std::FILE* file = nullptr;
-    if (fstat(fd, &st) == 0 && (S_ISREG(st.st_mode) || S_ISBLK(st.st_mode)) &&
+    if (fstat(fd, &st) == 0 && endsAsFile(st) &&
         fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0)
         file = fdopen(fd, "rb");
     if (!file)

@@ -28,8 +28,7 @@ struct FailingForm : QWidget {
     void showEvent(QShowEvent*) override { throw Exception("Cannot show"); }
 };
 
-class StartUp : public ::testing::Test {
-protected:
+struct StartUp : ::testing::Test {
     void SetUp() override { app = std::make_unique<TApplication>(argc, argv); }
 
     int argc = 1;
@@ -112,6 +111,18 @@ TEST(Program, TheUnitStateOutlivesTheWindowAndQtSeesOnlyTheProgramName) {
     EXPECT_FALSE(digest::DigestBuffer || digest::HexText);
     EXPECT_EQ(WitnessForm::arguments, QStringList{name});
     EXPECT_EQ(Application, nullptr);
+}
+
+// Nested start-ups make the state once, the balancing shutdown ends it, an unbalanced one nothing.
+TEST(Program, TheUnitStateIsMadeOnceAndEndedOnBalance) {
+    Unit1::Initialize(), *digest::HexText = "in use";
+    Unit1::Initialize(), Unit1::Finalize();
+    EXPECT_EQ(digest::HexText, "in use");
+    Unit1::Finalize();
+    EXPECT_FALSE(digest::DigestBuffer || digest::HexText);
+    digest::MakeHexState(), Unit1::Finalize();
+    EXPECT_TRUE(digest::DigestBuffer && digest::HexText);
+    Unit1::Initialize(), digest::EndHexState(); // the count back at zero; it makes nothing
 }
 
 } // namespace
