@@ -25,7 +25,6 @@ class MessageText : public QLabel {
 public:
     MessageText(const QString& text, QWidget* parent) : QLabel(text, parent) {
         setTextFormat(Qt::PlainText);
-        setWordWrap(true);
     }
 
     bool hasHeightForWidth() const override { return true; }
@@ -35,7 +34,8 @@ public:
     }
     QSize sizeHint() const override {
         QTextLayout layout;
-        return layOut(layout, kUnwrapped).toSize() + QSize(1, 1);
+        const QSizeF size = layOut(layout, kUnwrapped);
+        return {int(std::ceil(size.width())), int(std::ceil(size.height()))};
     }
     QSize minimumSizeHint() const override {
         return {30 * fontMetrics().averageCharWidth(), fontMetrics().height()};
@@ -140,19 +140,17 @@ private:
     }
 
     // Sized to lie wholly on the screen with its frame (none until a window manager has framed
-    // it): as wide as it fits between X and the screen's edge, where that leaves room for a
-    // box; else, or when that would make it taller than the screen, as wide as the screen.
+    // it): wrapped to fit between X and the screen's edge; where that leaves too little room, or
+    // makes it taller than the screen, as wide as the screen allows. Its outer size.
     QSize fit() {
         const QRect screen = this->screen()->availableGeometry();
         const QSize frame = frameGeometry().size() - size();
-        int width = screen.width();
-        if (at_ && at_->x() >= 0) {
-            const int besideX = screen.x() + screen.width() - at_->x();
-            if (besideX >= fitted(0).width() + frame.width())
-                width = besideX;
-        }
-        QSize box = fitted(width - frame.width());
-        if (box.height() + frame.height() > screen.height())
+        QRect room = screen;
+        if (at_ && at_->x() >= 0)
+            room.setLeft(at_->x());
+        QSize box = fitted(room.width() - frame.width());
+        if (box.width() + frame.width() > room.width() ||
+            box.height() + frame.height() > screen.height())
             box = fitted(screen.width() - frame.width());
         setFixedSize(box);
         return box + frame;
@@ -162,15 +160,19 @@ private:
     // the screen's edge only where it cannot fit there.
     void place() {
         const QRect screen = this->screen()->availableGeometry();
-        const QSize outer = fit();
-        QPoint to = pos();
-        if (at_)
-            to = {at_->x() >= 0 ? at_->x() : screen.x() + (screen.width() - outer.width()) / 2,
-                  at_->y() >= 0 ? at_->y() : screen.y() + (screen.height() - outer.height()) / 2};
-        to.setX(std::max(screen.x(), std::min(to.x(), screen.x() + screen.width() - outer.width())));
-        to.setY(
-            std::max(screen.y(), std::min(to.y(), screen.y() + screen.height() - outer.height())));
-        move(to);
+        QRect frame(pos(), fit());
+        if (at_) {
+            frame.moveCenter(screen.center());
+            if (at_->x() >= 0)
+                frame.moveLeft(at_->x());
+            if (at_->y() >= 0)
+                frame.moveTop(at_->y());
+        }
+        frame.moveRight(std::min(frame.right(), screen.right()));
+        frame.moveBottom(std::min(frame.bottom(), screen.bottom()));
+        frame.moveLeft(std::max(frame.left(), screen.left()));
+        frame.moveTop(std::max(frame.top(), screen.top()));
+        move(frame.topLeft());
     }
 
     std::optional<QPoint> at_;

@@ -20,12 +20,12 @@ struct FailingForm : QWidget {
     FailingForm() {
         if (kind == Library || kind == LibraryStop)
             throw Exception(kind == Library ? "Resource TForm1 not found" : "Stop!");
-        if (kind == Foreign)
-            throw std::runtime_error("not for the user's eyes");
-        if (kind == ShowsAtOnce)
+        if (kind == Foreign || kind == ShowsAtOnce)
             show();
+        if (kind == Foreign) // the show's failure goes with the form
+            throw std::runtime_error("not for the user's eyes");
     }
-    void showEvent(QShowEvent*) override { throw Exception("Cannot show"); }
+    void showEvent(QShowEvent*) override { throw Exception(kind == Foreign ? "Gone" : "Cannot show"); }
 };
 
 struct StartUp : ::testing::Test {

@@ -6,6 +6,7 @@
 #include "digest/algorithms.h"
 #include "form/Unit1.h"
 #include "form/module_state.h"
+#include "platform/Exception.h"
 #include "qt_window.h"
 
 namespace {
@@ -190,6 +191,7 @@ private slots:
         Form1->EditInputFile->SetText(abc);
         Form1->ProgressBar1->SetMax(100);
         Form1->ProgressBar1->SetMin(50);
+        QVERIFY_THROWS_EXCEPTION(Exception, Form1->Button1Click(Form1->Button1)); // catches nothing
         Form1->Button1->click();
         QCOMPARE(boxes.seen.size(), 5);
         QCOMPARE(boxes.seen[4].title + boxes.seen[4].text,
@@ -204,22 +206,25 @@ private slots:
         const QString longest = QString(screen.width() >= 1280 ? 4096 : 1024, 'y');
         mouse(*Form1->RadioButtonFile);
         ModalBoxes boxes;
-        for (QPoint to : {QPoint(0, 0), {screen.width() - 300, 0}, {0, 0}}) {
-            Form1->move(to);
+        QList<QPoint> at;
+        for (int left : {0, screen.width() - 400, screen.width() - 300}) {
+            Form1->move(left, 0);
             QTest::qWait(50);
+            at << QPoint(Form1->Left() + Form1->Width() / 2 - 100,
+                         Form1->Top() + Form1->Height() / 2 - 50);
             for (const QString& name : {QString("a\nb\nc\nd.pdf"), longest}) {
                 Form1->EditInputFile->SetText(name);
                 mouse(*Form1->Button1);
             }
         }
         QCOMPARE(boxes.seen.size(), 6);
-        const QPoint at(Form1->Left() + Form1->Width() / 2 - 100,
-                        Form1->Top() + Form1->Height() / 2 - 50);
         for (const auto& box : boxes.seen)
             QVERIFY(box.wellFormed);
-        QCOMPARE(boxes.seen[4].frame.topLeft(), at);
-        QCOMPARE(boxes.seen[5].frame.left(), at.x());
-        QCOMPARE(boxes.seen[2].frame.right(), screen.right());
+        QCOMPARE(boxes.seen[0].frame.topLeft(), at[0]);
+        QCOMPARE(boxes.seen[1].frame.left(), at[0].x());
+        QCOMPARE(boxes.seen[2].frame.topLeft(), at[1]);
+        for (int i : {3, 4, 5})
+            QCOMPARE(boxes.seen[i].frame.right(), screen.right());
     }
 
     void modeSwitching() {
