@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "platform/TApplication.h"
 
@@ -11,9 +12,9 @@ bool TOpenDialog::Execute() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.selectFile(fileName_);
     connect(&dialog, &QFileDialog::currentChanged, this, [this](const QString& path) {
-        // Moving to another folder clears the current item; that selects nothing, and must
-        // not wipe the name chosen before.
-        if (path.isEmpty())
+        // Moving to another folder highlights it, then clears the current item; neither
+        // selects a file, and must not wipe the name chosen before.
+        if (path.isEmpty() || QFileInfo(path).isDir())
             return;
         fileName_ = path;
         Guarded(this, [this] { emit OnSelectionChange(this); });

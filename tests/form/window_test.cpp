@@ -1,12 +1,15 @@
+#include <QAbstractItemView>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QScreen>
-#include <QStyleOptionButton>
 #include <QTemporaryDir>
 
 #include "digest/algorithms.h"
 #include "form/Unit1.h"
 #include "form/module_state.h"
 #include "platform/Exception.h"
+#include "platform/TOpenDialog.h"
 #include "qt_window.h"
 
 namespace {
@@ -52,14 +55,6 @@ QStringList selected(bool fill = false) {
     return names;
 }
 
-// Where a box's style puts one of its parts.
-QRect part(QAbstractButton* box, QStyle::SubElement element) {
-    QStyleOptionButton option;
-    option.initFrom(box);
-    option.text = box->text();
-    return box->style()->subElementRect(element, &option, box);
-}
-
 } // namespace
 
 class WindowTest : public QObject {
@@ -77,9 +72,7 @@ private slots:
     }
 
     void startStateLookAndTabCycle() {
-        QVERIFY(Form1->RadioButtonString->isChecked() && !Form1->RadioButtonFile->isChecked());
-        QCOMPARE(mode(), kTextMode);
-        QCOMPARE(bar(), QList<int>({0, 100, 0, 10}));
+        QVERIFY(Form1->RadioButtonString->isChecked() && mode() == kTextMode);
         // Enter on the focused button computes, the bar then standing full; Ctrl+Enter not.
         QTest::keyClick(Form1->Button1, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(bar(), QList<int>({0, 100, 0, 10}));
@@ -94,18 +87,8 @@ private slots:
         Form1->showMaximized();
         QTest::qWait(20);
         QCOMPARE(Form1->size(), QSize(395, 576));
-        QCOMPARE(part(Form1->RadioButtonFile, QStyle::SE_RadioButtonContents).left() -
-                     part(Form1->RadioButtonFile, QStyle::SE_RadioButtonIndicator).right(),
-                 5);
-        for (std::size_t row = 0; row < digest::kAlgorithmCount; ++row) {
-            TCheckBox* box = Form1->AlgorithmBox(row);
-            // Captions whole, 4 pixels from the box (its style starts them a pixel early).
-            const QRect caption = part(box, QStyle::SE_CheckBoxContents);
-            QCOMPARE(caption.left() - part(box, QStyle::SE_CheckBoxIndicator).right(), 4);
-            QVERIFY2(caption.width() >= box->fontMetrics().horizontalAdvance(box->text()),
-                     qPrintable(box->text()));
-            QVERIFY(!box->isChecked() && Form1->ResultField(row)->isReadOnly());
-        }
+        for (std::size_t i = 0; i < digest::kAlgorithmCount; ++i)
+            QVERIFY(!Form1->AlgorithmBox(i)->isChecked() && Form1->ResultField(i)->isReadOnly());
 
         // Tab selects all in the result fields but EditMD5; CheckBoxMD5 clears them all.
         const QStringList cycle =
@@ -228,20 +211,40 @@ private slots:
     }
 
     void modeSwitching() {
-        for (int i = 0; i < 2; ++i)
-            for (TRadioButton* mode : {Form1->RadioButtonString, Form1->RadioButtonFile}) {
-                mouse(*mode);
-                QVERIFY(mode->isChecked());
-                QCOMPARE(::mode(), mode == Form1->RadioButtonFile ? kFileMode : kTextMode);
-            }
-        // The browse button opens the file dialog (Qt's own, driven no further here).
-        QString opened;
-        QTimer::singleShot(50, [&] {
-            if (QWidget* dialog = QApplication::activeModalWidget())
-                opened = dialog->metaObject()->className(), dialog->close();
-        });
-        mouse(*Form1->Button2);
-        QCOMPARE(opened, QString("QFileDialog"));
+        // The mode follows the focus, not the check: by code, or by a press released off "Файл".
+        mouse(*Form1->RadioButtonFile);
+        mouse(*Form1->RadioButtonString);
+        Form1->RadioButtonFile->setChecked(true);
+        QCOMPARE(mode(), kTextMode);
+        Form1->RadioButtonString->setChecked(true);
+        mouse(*Form1->RadioButtonFile, QTest::MousePress);
+        mouse(*Form1->CheckBoxMD5, QTest::MouseRelease);
+        QVERIFY(Form1->RadioButtonString->isChecked() && mode() == kFileMode);
+
+        // The edit's changes, with each run's name box at the opening and the dialog's name after.
+        QStringList seen;
+        connect(Form1->EditInputFile, &QLineEdit::textChanged, [&](auto text) { seen << text; });
+        QTemporaryDir dir;
+        const auto browse = [&](const QStringList& paths, bool confirm) {
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                seen << dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+                dialog->setDirectory(dir.path());
+                auto* view = dialog->findChild<QAbstractItemView*>("listView");
+                for (const QString& path : paths)
+                    view->setCurrentIndex(dialog->findChild<QFileSystemModel*>()->index(path));
+                dialog->setDirectory(confirm ? dir.path() : dir.filePath(".."));
+                QMetaObject::invokeMethod(dialog, confirm ? "accept" : "reject");
+            });
+            mouse(*Form1->Button2);
+            return seen << Form1->OpenDialog1->FileName();
+        };
+        const QString a = dir.filePath("a"), b = dir.filePath("b"), c = dir.filePath("c");
+        for (const QString& file : {a, b, c})
+            QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+        browse({a, b, c, dir.path()}, false); // a folder highlighted is no file
+        browse({b}, true);
+        QCOMPARE(browse({}, false), QStringList({"", a, b, c, c, "", b, b, "", ""}));
     }
 
     void firstClickSelectsAllAndTheLogoOpensTheSite() {
