@@ -20,7 +20,8 @@ void FramePlacement::NativeEvent(const QByteArray& eventType, void* message) {
     // the map does, once Qt has handled it.
     if (awaitingMap_ && eventType == "xcb_generic_event_t" &&
         (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7F) == XCB_MAP_NOTIFY)
-        QMetaObject::invokeMethod(&window_, [this] { Mapped(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &window_, [this] { Mapped(); }, Qt::QueuedConnection);
 }
 
 void FramePlacement::Mapped() {

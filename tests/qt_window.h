@@ -3,10 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QLabel>
 #include <QDialog>
-#include <QScreen>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -26,12 +26,12 @@ inline void mouse(QWidget& target, QTest::MouseAction action = QTest::MouseClick
                       target.mapTo(target.window(), QPoint(12, 8)));
 }
 
-// Every error box that opens while this lives is recorded, then closed with Enter or Escape in turn.
+// Every error box opened while this lives is recorded, then closed by Enter or Escape in turn.
 struct ModalBoxes {
     struct Box {
         QString title, text;
-        QRect frame;    // its outer edges
-        int lines;      // the lines its text is given room for
+        QRect frame; // its outer edges
+        int lines;   // the lines its text is given room for
         // The error icon and one button; on the screen with its text whole; closed by the key.
         bool wellFormed;
     };

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs a command on a private X server of its own (1280x1024, or XVFB_SCREEN), with Qt on X11;
-# with --wm, under a window manager that frames the windows.
-# Usage: xvfb_run.sh [--wm] COMMAND [ARGUMENT...]
+# Usage: xvfb_run.sh [--wm] COMMAND [ARGUMENT...]   Runs the command with Qt on a private X server
+# of its own (1280x1024, or XVFB_SCREEN); with --wm, under a window manager that frames windows.
 set -euo pipefail
 [ "$1" = --wm ] && shift && wm=1 || wm=""
 work="$(mktemp -d)"

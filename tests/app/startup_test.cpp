@@ -25,7 +25,7 @@ struct FailingForm : QWidget {
         if (kind == Foreign) // the show's failure goes with the form
             throw std::runtime_error("not for the user's eyes");
     }
-    void showEvent(QShowEvent*) override { throw Exception(kind == Foreign ? "Gone" : "Cannot show"); }
+    void showEvent(QShowEvent*) override { throw Exception(kind == Foreign ? "" : "Cannot show"); }
 };
 
 struct StartUp : ::testing::Test {
@@ -77,8 +77,7 @@ TEST_F(StartUp, TheLoopShowsFailuresAndEndsWithTheMainFormsAcceptedClose) {
     steps.start(0);
     EXPECT_EQ(app::WinMain(main), 0);
     EXPECT_GE(step, 3);
-    ASSERT_EQ(boxes.seen.size(), 1);
-    EXPECT_EQ(boxes.seen[0].text, "Cannot read the file.");
+    EXPECT_EQ(boxes.seen.size() == 1 ? boxes.seen[0].text : "", "Cannot read the file.");
     EXPECT_EQ(app->MainForm(), main);
     QPointer<QWidget> watch(main);
     app->DestroyComponents();
@@ -106,11 +105,9 @@ TEST(Program, TheUnitStateOutlivesTheWindowAndQtSeesOnlyTheProgramName) {
     char name[] = "/opt/kestrum/bin/kestrum";
     WitnessForm* form = nullptr;
     EXPECT_EQ(app::RunProgram(name, form), 0);
-    EXPECT_TRUE(WitnessForm::stateAtConstruction);
-    EXPECT_TRUE(WitnessForm::stateAtDestruction);
-    EXPECT_FALSE(digest::DigestBuffer || digest::HexText);
+    EXPECT_TRUE(WitnessForm::stateAtConstruction && WitnessForm::stateAtDestruction);
+    EXPECT_FALSE(digest::DigestBuffer || digest::HexText || Application);
     EXPECT_EQ(WitnessForm::arguments, QStringList{name});
-    EXPECT_EQ(Application, nullptr);
 }
 
 // Nested start-ups make the state once, the balancing shutdown ends it, an unbalanced one nothing.

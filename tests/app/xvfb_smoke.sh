@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Usage: xvfb_run.sh [--wm] xvfb_smoke.sh [--wm] PROGRAM [ARGUMENT...]   Checks the program's
-# window on DISPLAY (caption, client size, icon, outer window centred), closes it as a window
-# manager does and expects exit code 0 and nothing written in its home. With --wm the program runs
-# under the window manager xvfb_run.sh started; else the window is checked frameless and one comes
-# to close it.
+# window (caption, client size, icon, outer window centred), closes it as a window manager does and
+# expects exit code 0 and nothing written in its home. With --wm it is framed by xvfb_run.sh's
+# window manager; else it is checked frameless and one comes to close it.
 set -euo pipefail
 [ "$1" = --wm ] && shift && wm=1 || wm=""
 caption="Kestrum 1.2 (kestrum.example.org)"

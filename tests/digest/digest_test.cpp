@@ -35,11 +35,9 @@ TEST_F(DigestTest, EveryRowShowsThePublishedDigestOfAFileOfAMillionAs) {
     w.ticked.fill(true), w.textInput = false, w.fileInput = true;
     w.fileName = write(std::string(1000000, 'a')); // 976 whole blocks and a part
     Compute(w);
-    for (std::size_t r = 0; r < kAlgorithmCount; ++r) {
+    for (std::size_t r = 0; r < kAlgorithmCount; ++r)
         EXPECT_EQ(FakeWindow::tag(r) + " " + w.results[r], kMillionAs[r].first)
             << kMillionAs[r].second;
-        EXPECT_EQ(w.results[r].size(), 2 * kAlgorithms[r].digestSize); // the field's width
-    }
 }
 
 // The hash objects' lives around what happens between: the first n made, released in reverse.
