@@ -25,22 +25,22 @@ using PanamaLE = Weak::PanamaHash<LittleEndian>;
 } // namespace
 
 const std::array<Algorithm, kAlgorithmCount> kAlgorithms = {{
-    {"MD5", 16, make<Weak1::MD5>, false},
-    {"MD2", 16, make<Weak1::MD2>, false},
-    {"MD4", 16, make<Weak1::MD4>, false},
-    {"CRC32", 4, make<CRC32>, true},
-    {"ADLER32", 4, make<Adler32>, false},
-    {"SHA1", 20, make<SHA1>, false},
-    {"SHA224", 28, make<SHA224>, false},
-    {"SHA256", 32, make<SHA256>, false},
-    {"SHA384", 48, make<SHA384>, false},
-    {"SHA512", 64, make<SHA512>, false},
-    {"Tiger", 24, make<Tiger>, false},
-    {"RIPEMD160", 20, make<RIPEMD160>, false},
-    {"RIPEMD128", 16, make<RIPEMD128>, false},
-    {"RIPEMD256", 32, make<RIPEMD256>, false},
-    {"WHIRLPOOL", 64, make<Whirlpool>, false},
-    {"PANAMA", 32, make<PanamaLE>, false},
+    {"MD5", make<Weak1::MD5>, false},
+    {"MD2", make<Weak1::MD2>, false},
+    {"MD4", make<Weak1::MD4>, false},
+    {"CRC32", make<CRC32>, true},
+    {"ADLER32", make<Adler32>, false},
+    {"SHA1", make<SHA1>, false},
+    {"SHA224", make<SHA224>, false},
+    {"SHA256", make<SHA256>, false},
+    {"SHA384", make<SHA384>, false},
+    {"SHA512", make<SHA512>, false},
+    {"Tiger", make<Tiger>, false},
+    {"RIPEMD160", make<RIPEMD160>, false},
+    {"RIPEMD128", make<RIPEMD128>, false},
+    {"RIPEMD256", make<RIPEMD256>, false},
+    {"WHIRLPOOL", make<Whirlpool>, false},
+    {"PANAMA", make<PanamaLE>, false},
 }};
 
 const std::array<std::size_t, kAlgorithmCount> kCreationOrder = {

@@ -14,8 +14,7 @@ using HashMaker = std::unique_ptr<CryptoPP::HashTransformation> (*)();
 
 // One row of the algorithm table.
 struct Algorithm {
-    const char* tag;     // names the controls: "CheckBox" + tag and "Edit" + tag
-    unsigned digestSize; // bytes
+    const char* tag; // names the controls: "CheckBox" + tag and "Edit" + tag
     HashMaker make;
     bool reversedPairs; // shown with its byte pairs in reverse order (CRC32)
 };

@@ -31,7 +31,6 @@ struct ModalBoxes {
     struct Box {
         QString title, text;
         QRect frame; // its outer edges
-        int lines;   // the lines its text is given room for
         // The error icon and one button; on the screen with its text whole; closed by the key.
         bool wellFormed;
     };
@@ -55,7 +54,7 @@ struct ModalBoxes {
             // Lines enough for every line break, and for the text's whole width.
             const QFontMetricsF metrics(text->font());
             const int lines = qRound(text->height() / metrics.height());
-            seen.append({box->windowTitle(), text->text(), box->frameGeometry(), lines,
+            seen.append({box->windowTitle(), text->text(), box->frameGeometry(),
                          icon && box->findChildren<QAbstractButton*>().size() == 1 &&
                              box->screen()->availableGeometry().contains(box->frameGeometry()) &&
                              box->rect().contains(text->geometry()) &&
