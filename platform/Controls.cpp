@@ -35,9 +35,13 @@ class BoxCaptionStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
-        if (metric == PM_CheckBoxLabelSpacing || metric == PM_RadioButtonLabelSpacing)
+        switch (metric) {
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
             return 4;
-        return QProxyStyle::pixelMetric(metric, option, widget);
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
     }
 };
 

@@ -30,9 +30,8 @@ inline void mouse(QWidget& target, QTest::MouseAction action = QTest::MouseClick
 struct ModalBoxes {
     struct Box {
         QString title, text;
-        QRect frame; // its outer edges
-        // The error icon and one button; on the screen with its text whole; closed by the key.
-        bool wellFormed;
+        QRect frame;     // its outer edges
+        bool wellFormed; // error icon, one button; on the screen, its text whole; closed by key
     };
     QList<Box> seen;
     QTimer timer;

@@ -37,8 +37,7 @@ if [ -n "$wm" ]; then
     within_10s eval '! viewable' && wmctrl -i -a "$window" && within_10s viewable && sleep 0.5 && outer
     [ "$x,$y" = 20,30 ] || fail "moved to 20,30, minimised and restored, the window is at $x,$y"
 else
-    # A window manager comes to close the window.
-    HOME="$work" openbox --sm-disable >"$work/wm.log" 2>&1 &
+    HOME="$work" openbox --sm-disable >"$work/wm.log" 2>&1 & # a window manager, to close it
     within_10s eval 'wmctrl -l 2>/dev/null | grep -q "$caption"' || fail "openbox did not manage it"
 fi
 wmctrl -i -c "$window"

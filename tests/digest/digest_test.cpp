@@ -174,7 +174,6 @@ TEST_F(DigestTest, AFileIsFedBlockByBlockAndGivesTheDigestsOfTheSameText) {
              {"", text.substr(0, 1025), true, 3},
              {"", text.substr(0, 2049), false, 4},
              {"/proc/version", version, true, 2}}) {
-        SCOPED_TRACE(std::to_string(bytes.size()) + " bytes " + name);
         w.ticked.fill(ticked);
         w.textInput = true, w.fileInput = false, w.memo = bytes, w.results = {};
         Compute(w);

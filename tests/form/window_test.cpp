@@ -77,16 +77,21 @@ private slots:
         QCOMPARE(bar(), QList<int>({0, 100, 0, 10}));
         QTest::keyClick(Form1->Button1, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(bar(), QList<int>({1, 2, 2, 1}));
-        // Tahoma 13: the largest font whose character cell fits 13 pixels.
-        QFont larger = Form1->font();
+        QFont larger = Form1->font(); // Tahoma 13: the largest whose character cell fits 13 pixels
         larger.setPixelSize(larger.pixelSize() + 1);
         QVERIFY(Form1->FontHeight() <= 13 && QFontMetrics(larger).height() > 13);
         QCOMPARE(Form1->frameGeometry().center(), Form1->screen()->availableGeometry().center());
         Form1->showMaximized();
         QTest::qWait(20);
         QCOMPARE(Form1->size(), QSize(395, 576));
-        for (std::size_t i = 0; i < digest::kAlgorithmCount; ++i)
-            QVERIFY(!Form1->AlgorithmBox(i)->isChecked() && Form1->ResultField(i)->isReadOnly());
+        for (std::size_t i = 0; i < digest::kAlgorithmCount; ++i) {
+            TCheckBox* box = Form1->AlgorithmBox(i); // its caption whole beside the box
+            const QStyle* style = box->style();
+            const int caption = box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+                                style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            QVERIFY(!box->isChecked() && Form1->ResultField(i)->isReadOnly() &&
+                    box->fontMetrics().horizontalAdvance(box->text()) <= caption);
+        }
 
         // Tab selects all in the result fields but EditMD5; CheckBoxMD5 clears them all.
         const QStringList cycle =
