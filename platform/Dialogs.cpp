@@ -29,11 +29,11 @@ public:
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override {
-        QTextLayout layout;
+        QTextLayout layout(lines(), font());
         return int(std::ceil(layOut(layout, width).height()));
     }
     QSize sizeHint() const override {
-        QTextLayout layout;
+        QTextLayout layout(lines(), font());
         const QSizeF size = layOut(layout, kUnwrapped);
         return {int(std::ceil(size.width())), int(std::ceil(size.height()))};
     }
@@ -45,7 +45,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::WindowText));
-        QTextLayout layout;
+        QTextLayout layout(lines(), font());
         layOut(layout, width());
         layout.draw(&painter, QPointF(0, 0));
     }
@@ -53,12 +53,15 @@ protected:
 private:
     static constexpr qreal kUnwrapped = 1e6;
 
+    // The text as a layout takes it, a line break being a line separator there.
+    QString lines() const {
+        return QString(text()).replace(QLatin1Char('\n'), QChar::LineSeparator);
+    }
+
     // Lays the text out in lines of the width given; the size it takes.
     QSizeF layOut(QTextLayout& layout, qreal width) const {
         QTextOption option;
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setText(QString(text()).replace(QLatin1Char('\n'), QChar::LineSeparator));
-        layout.setFont(font());
         layout.setTextOption(option);
         layout.beginLayout();
         QSizeF size;
@@ -110,12 +113,8 @@ protected:
     }
 
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override {
-        bool handled = false;
-        guarded([&] {
-            placement_.NativeEvent(eventType, message);
-            handled = QDialog::nativeEvent(eventType, message, result);
-        });
-        return handled;
+        guarded([&] { placement_.NativeEvent(eventType, message); });
+        return QDialog::nativeEvent(eventType, message, result);
     }
 
 private:
@@ -146,11 +145,11 @@ private:
         const QRect screen = this->screen()->availableGeometry();
         const QSize frame = frameGeometry().size() - size();
         QRect room = screen;
-        if (at_ && at_->x() >= 0)
-            room.setLeft(at_->x());
-        QSize box = fitted(room.width() - frame.width());
-        if (box.width() + frame.width() > room.width() ||
-            box.height() + frame.height() > screen.height())
+        if (at_)
+            room.setLeft(std::max(at_->x(), screen.left()));
+        const int width = room.width() - frame.width();
+        QSize box = fitted(width);
+        if (box.width() > width || box.height() + frame.height() > screen.height())
             box = fitted(screen.width() - frame.width());
         setFixedSize(box);
         return box + frame;

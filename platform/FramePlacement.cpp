@@ -1,7 +1,5 @@
 #include "platform/FramePlacement.h"
 
-#include <utility>
-
 #include <QWidget>
 #include <xcb/xcb.h>
 
@@ -9,16 +7,16 @@ FramePlacement::FramePlacement(QWidget& window, std::function<void()> place)
     : window_(window), place_(std::move(place)) {}
 
 void FramePlacement::Shown() {
-    if (std::exchange(shown_, true))
+    if (state_ != Unshown)
         return;
     place_();
-    awaitingMap_ = true;
+    state_ = AwaitingMap;
 }
 
 void FramePlacement::NativeEvent(const QByteArray& eventType, void* message) {
     // A window manager may leave the client area where it was, so no move tells of the frame;
     // the map does, once Qt has handled it.
-    if (awaitingMap_ && eventType == "xcb_generic_event_t" &&
+    if (state_ == AwaitingMap && eventType == "xcb_generic_event_t" &&
         (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7F) == XCB_MAP_NOTIFY)
         QMetaObject::invokeMethod(
             &window_, [this] { Mapped(); }, Qt::QueuedConnection);
@@ -26,6 +24,8 @@ void FramePlacement::NativeEvent(const QByteArray& eventType, void* message) {
 
 void FramePlacement::Mapped() {
     // A window mapped again (restored, say) stays where the user put it.
-    if (std::exchange(awaitingMap_, false))
-        place_();
+    if (state_ != AwaitingMap)
+        return;
+    state_ = Placed;
+    place_();
 }

@@ -24,6 +24,5 @@ private:
 
     QWidget& window_;
     std::function<void()> place_;
-    bool shown_ = false;
-    bool awaitingMap_ = false;
+    enum { Unshown, AwaitingMap, Placed } state_ = Unshown;
 };

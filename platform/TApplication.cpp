@@ -57,16 +57,18 @@ void TApplication::DestroyComponents() {
 
 void TApplication::startUp(const std::function<void()>& step) {
     startingUp_ = true;
+    std::exception_ptr failure;
     try {
         step();
     } catch (...) {
-        startingUp_ = false;
-        deferred_ = nullptr;
-        throw;
+        failure = std::current_exception();
     }
     startingUp_ = false;
-    if (deferred_)
-        std::rethrow_exception(std::exchange(deferred_, nullptr));
+    const std::exception_ptr held = std::exchange(deferred_, nullptr);
+    if (failure)
+        std::rethrow_exception(failure);
+    if (held)
+        std::rethrow_exception(held);
 }
 
 void TApplication::Run() {

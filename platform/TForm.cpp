@@ -47,12 +47,8 @@ void TForm::showEvent(QShowEvent* event) {
 }
 
 bool TForm::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-    bool handled = false;
-    Guarded(this, [&] {
-        placement_.NativeEvent(eventType, message);
-        handled = QWidget::nativeEvent(eventType, message, result);
-    });
-    return handled;
+    Guarded(this, [&] { placement_.NativeEvent(eventType, message); });
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 void TForm::Place() {

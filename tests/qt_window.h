@@ -5,7 +5,6 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -53,8 +52,11 @@ struct ModalBoxes {
             // Lines enough for every line break, and for the text's whole width.
             const QFontMetricsF metrics(text->font());
             const int lines = qRound(text->height() / metrics.height());
+            const auto ok = box->findChildren<QAbstractButton*>(); // the icon, the text, OK below
             seen.append({box->windowTitle(), text->text(), box->frameGeometry(),
-                         icon && box->findChildren<QAbstractButton*>().size() == 1 &&
+                         icon && ok.size() == 1 && icon->geometry().right() < text->x() &&
+                             icon->y() <= text->y() &&
+                             text->geometry().bottom() < ok[0]->mapTo(box, QPoint()).y() &&
                              box->screen()->availableGeometry().contains(box->frameGeometry()) &&
                              box->rect().contains(text->geometry()) &&
                              lines > text->text().count('\n') &&
