@@ -22,7 +22,6 @@ TForm1::TForm1(QWidget* Owner) : TForm(Owner) {
     setupUi(this);
     // The layout holds widgets only; the dialog is made here, after every control.
     OpenDialog1 = new TOpenDialog(this);
-    OpenDialog1->setObjectName("OpenDialog1");
     connect(OpenDialog1, SIGNAL(OnSelectionChange(TObject*)), this,
             SLOT(OpenDialog1Close(TObject*)));
     // The rows' controls, found once by the names the algorithm table gives them.

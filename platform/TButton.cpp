@@ -5,7 +5,6 @@
 #include "platform/TApplication.h"
 
 TButton::TButton(QWidget* parent) : QPushButton(parent) {
-    setAutoDefault(false);
     connect(this, &QPushButton::clicked, this,
             [this] { Guarded(this, [this] { emit OnClick(this); }); });
 }

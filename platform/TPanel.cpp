@@ -6,7 +6,6 @@
 
 TPanel::TPanel(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(1);
     setAutoFillBackground(true);
     PaintColor(*this, QPalette::Window, clBtnFace);
 }

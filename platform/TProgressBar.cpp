@@ -27,8 +27,7 @@ TProgressBar::TProgressBar(QWidget* parent) : QProgressBar(parent) {
     if (QStyle* style = classicStyle())
         setStyle(style);
     setTextVisible(false);
-    setRange(min_, max_);
-    setValue(position_);
+    setValue(position_); // QProgressBar starts with "no value", in the same range
 }
 
 void TProgressBar::SetPosition(int value) {
@@ -60,14 +59,13 @@ void TProgressBar::setParams(int newMin, int newMax) {
         throw Exception("TProgressBar property out of range");
     if (newMin == min_ && newMax == max_)
         return;
+    // One bound moves at a time, so the position kept in the new range lies in the old one too:
+    // drawn first, it stays through the range change, which would reset one outside to "no value".
     position_ = std::clamp(position_, newMin, newMax);
-    // Moved into both ranges first, so QProgressBar does not reset it to "no value".
-    if (position_ >= min_ && position_ <= max_)
-        draw();
+    draw();
     min_ = newMin;
     max_ = newMax;
     setRange(min_, max_);
-    draw();
     // A new range redraws the whole bar; the event loop may not run before the next step.
     repaint();
 }

@@ -27,7 +27,6 @@ UpperHalf readUpperHalf() {
         char* outPtr = reinterpret_cast<char*>(&out);
         std::size_t inLeft = 1;
         std::size_t outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
         // A byte the code page leaves undefined (0x98) maps to U+FFFF, which no text holds.
         char32_t c = U'\uFFFF';
         if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1))

@@ -24,14 +24,8 @@ BEGIN BLOCK "StringFileInfo" BEGIN BLOCK "041904E3" BEGIN
   VALUE "ProductName", "Kestrum" VALUE "ProductVersion", "1.2.0.0" VALUE "Comments", "" END END
 BLOCK "VarFileInfo" BEGIN VALUE "Translation", 0x419, 1251 END END
 BLOCK
-python3 - kestrum.manifest <<'PY' || fail "manifest"
-import sys, xml.etree.ElementTree as ET
-ns = {"a": "urn:schemas-microsoft-com:asm.v1", "b": "urn:schemas-microsoft-com:asm.v3"}
-at = ET.parse(sys.argv[1]).getroot().find
-assert [at("a:assemblyIdentity", ns).get(k) for k in ("type", "processorArchitecture")] == ["win32", "*"]
-assert at("a:dependency/a:dependentAssembly/a:assemblyIdentity", ns).attrib == {"type": "win32",
-    "name": "Microsoft.Windows.Common-Controls", "version": "6.0.0.0", "processorArchitecture": "*",
-    "publicKeyToken": "6595b64144ccf1df", "language": "*"}, "common controls 6"
-assert at("b:trustInfo/b:security/b:requestedPrivileges/b:requestedExecutionLevel", ns).attrib == {
-    "level": "asInvoker", "uiAccess": "false"}, "execution level"
-PY
+# The manifest: well formed, common controls 6, run with the rights of whoever starts it.
+python3 -c 'import sys, xml.dom.minidom as m; m.parse(sys.argv[1])' kestrum.manifest || fail "manifest"
+for want in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' 'level="asInvoker" uiAccess="false"'; do
+    tr -s '[:space:]' ' ' <kestrum.manifest | grep -qF "$want" || fail "manifest: no $want"
+done
