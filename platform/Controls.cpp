@@ -22,11 +22,9 @@ void ClickTracker::doubleClick(const QMouseEvent& event) {
 }
 
 bool ClickTracker::release(const QWidget& control, const QMouseEvent& event) {
-    if (event.button() != Qt::LeftButton)
-        return false;
-    const bool wasDown = leftDown_;
-    leftDown_ = false;
-    return wasDown && control.rect().contains(event.position().toPoint());
+    // Qt hands a release to the control that had the press, and the next press sets the flag.
+    return event.button() == Qt::LeftButton && leftDown_ &&
+           control.rect().contains(event.position().toPoint());
 }
 
 namespace {

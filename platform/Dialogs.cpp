@@ -5,9 +5,9 @@
 #include <exception>
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -47,7 +47,7 @@ protected:
         painter.setPen(palette().color(QPalette::WindowText));
         QTextLayout layout(lines(), font());
         layOut(layout, width());
-        layout.draw(&painter, QPointF(0, 0));
+        layout.draw(&painter, QPointF());
     }
 
 private:
@@ -82,19 +82,22 @@ public:
           placement_(*this, [this] { guarded([this] { place(); }); }) {
         setWindowTitle(title);
         auto* icon = new QLabel(this);
+        icon->setAlignment(Qt::AlignTop);
         const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
         icon->setPixmap(
             style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this).pixmap(side));
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
         buttons->setCenterButtons(
             style()->styleHint(QStyle::SH_MessageBox_CenterButtons, nullptr, this));
-        // Enter presses OK; Escape closes the box as OK does, the result being unused.
-        buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+        // OK, the one button, has the focus and so is the default: Enter presses it. Escape
+        // closes the box as OK does, the result being unused.
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-        auto* grid = new QGridLayout(this);
-        grid->addWidget(icon, 0, 0, Qt::AlignTop);
-        grid->addWidget(new MessageText(text, this), 0, 1);
-        grid->addWidget(buttons, 1, 0, 1, 2);
+        auto* row = new QHBoxLayout;
+        row->addWidget(icon);
+        row->addWidget(new MessageText(text, this));
+        auto* column = new QVBoxLayout(this);
+        column->addLayout(row);
+        column->addWidget(buttons);
         fit();
     }
 
@@ -125,8 +128,7 @@ private:
         try {
             body();
         } catch (...) {
-            if (!failure_)
-                failure_ = std::current_exception();
+            failure_ = std::current_exception();
             QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         }
     }
@@ -156,7 +158,8 @@ private:
     }
 
     // The frame at (X, Y), a negative coordinate centring it on that axis; moved just inside
-    // the screen's edge only where it cannot fit there.
+    // the screen's edge only where it cannot fit there. Never wider than the screen, a box
+    // taller than it keeps its top (its title) on it.
     void place() {
         const QRect screen = this->screen()->availableGeometry();
         QRect frame(pos(), fit());
@@ -169,7 +172,6 @@ private:
         }
         frame.moveRight(std::min(frame.right(), screen.right()));
         frame.moveBottom(std::min(frame.bottom(), screen.bottom()));
-        frame.moveLeft(std::max(frame.left(), screen.left()));
         frame.moveTop(std::max(frame.top(), screen.top()));
         move(frame.topLeft());
     }

@@ -1,5 +1,7 @@
 #include "platform/TForm.h"
 
+#include <mutex>
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -12,11 +14,8 @@ namespace {
 // Where Tahoma is missing, a face as narrow as Tahoma, with Cyrillic glyphs: the captions are
 // measured for its widths.
 void substituteTahoma() {
-    static const bool done = [] {
-        QFont::insertSubstitution("Tahoma", "DejaVu Sans Condensed");
-        return true;
-    }();
-    (void)done;
+    static std::once_flag once;
+    std::call_once(once, [] { QFont::insertSubstitution("Tahoma", "DejaVu Sans Condensed"); });
 }
 
 } // namespace

@@ -22,7 +22,7 @@ UpperHalf readUpperHalf() {
     UpperHalf table{};
     for (int b = 0x80; b <= 0xFF; ++b) {
         char in = static_cast<char>(b);
-        wchar_t out = 0;
+        wchar_t out{};
         char* inPtr = &in;
         char* outPtr = reinterpret_cast<char*>(&out);
         std::size_t inLeft = 1;
