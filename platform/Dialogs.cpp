@@ -10,7 +10,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTextLayout>
